@@ -1,0 +1,10 @@
+#pragma once
+// What the frame loop needs of a window: the gdi module on Windows, a headless stand-in elsewhere.
+#include <cstdint>
+
+#include "frame.h"
+
+// 1 when the window is up, 0 when its class could not be registered.
+int CreateRenderWindow(const char* className, int32_t width, int32_t height);
+// Shows the frame and handles pending window messages; a close request ends the process in here.
+int PresentFrame(const PaletteEntry* frame);

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs every test: native unit tests under ASan/UBSan, then the Windows programs under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/setup.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+
+cmake --preset native-asan >/dev/null
+cmake --build --preset native-asan
+ctest --preset native-asan
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
