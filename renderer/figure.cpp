@@ -1,0 +1,93 @@
+#include "figure.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "round_even.h"
+#include "seams.h"
+#include "sprite_blend.h"
+
+const FigurePoint FigurePoints[kFigurePointCount] = {
+    {1, 1, 1},  {-1, 1, 1},  {1, -1, 1},  {-1, -1, 1},  {1, 1, -1},  {-1, 1, -1},  {1, -1, -1},
+    {-1, -1, -1}, {1.7, 0, 0}, {-1.7, 0, 0}, {0, 1.7, 0}, {0, -1.7, 0}, {0, 0, 1.7}, {0, 0, -1.7},
+};
+
+uint8_t GlowSprite[kSpriteSize][kSpriteSize];
+
+void BuildGlowSprite() {
+    constexpr int centre = kSpriteSize / 2;
+    for (int r = 0; r < kSpriteSize; ++r) {
+        for (int c = 0; c < kSpriteSize; ++c) {
+            const int d2 = (c - centre) * (c - centre) + (r - centre) * (r - centre);
+            GlowSprite[r][c] =
+                d2 <= centre * centre ? static_cast<uint8_t>(std::nearbyint((centre - std::sqrt(d2)) * 8)) : 0;
+        }
+    }
+}
+
+FigureMotion FigureMotionAt(uint32_t milliseconds) {
+    const double t = static_cast<double>(milliseconds) * 0.3 * 0.001;
+    const double angle = t + 0.05 * (std::cos(0.41 * t + 0.123) + std::cos(0.51 * t + 0.234) +
+                                     std::cos(0.61 * t + 0.623) + std::cos(0.21 * t + 0.723));
+    const double step = 0.00215 * (std::cos(0.41 * t + 0.0123) + std::cos(0.51 * t + 0.0234) +
+                                   std::cos(0.61 * t + 0.0623) + std::cos(0.021 * t + 1.723));
+    return {angle, step};
+}
+
+int32_t CopyPaletteIndex(int copy) {
+    return static_cast<int32_t>(std::nearbyint((128 - copy) * 130 / 128.0)) + 10;
+}
+
+CopyTurn CopyTurnFor(double angle) {
+    const double a1 = 2.4 * angle;
+    const double a2 = 2.5 * angle;
+    const double a3 = 2.6 * angle;
+    return {std::sin(a1), std::cos(a1), std::sin(a2), std::cos(a2), std::sin(a3), std::cos(a3)};
+}
+
+ProjectedPoint ProjectPoint(const FigurePoint& point, const CopyTurn& turn, double scale) {
+    const double x1 = turn.cos1 * point.x - turn.sin1 * point.y;
+    const double y1 = turn.sin1 * point.x + turn.cos1 * point.y;
+    const double x2 = turn.cos2 * x1 - turn.sin2 * point.z;
+    const double z2 = turn.sin2 * x1 + turn.cos2 * point.z;
+    const double y3 = turn.cos3 * y1 - turn.sin3 * z2;
+    const double z3 = turn.sin3 * y1 + turn.cos3 * z2;
+    const double sizedX = x2 * scale;
+    const double sizedY = y3 * scale;
+    const double sizedZ = z3 * scale;
+    // A fixed oblique view; both factors scale by the width.
+    return {(sizedX - 0.5 * sizedZ) * kFrameWidth * 0.25, (sizedY + 0.3 * sizedZ) * kFrameWidth * 0.3};
+}
+
+int32_t SpritePosition(int32_t row, int32_t column) {
+    return (row + kFrameHeight / 2) * kFrameWidth + column + kFrameWidth / 2;
+}
+
+bool SpriteFits(int32_t position) {
+    return position >= 0 && position < kFramePixels - kSpriteSize * kFrameWidth;
+}
+
+void DrawFigure() {
+    // Someone else may have written the buffer since the last frame, so all of it is cleared.
+    std::memset(FrameBuffer, 0, sizeof FrameBuffer);
+    const FigureMotion motion = FigureMotionAt(ReadClock());
+    static TintedSprite cornerGlow;
+    static TintedSprite axisGlow;
+    double angle = motion.angle;
+    double scale = 0;
+    for (int copy = 0; copy < kFigureCopies; ++copy) {
+        const int32_t p = CopyPaletteIndex(copy);
+        TintGlowSprite(CornerPalette[p], cornerGlow);
+        TintGlowSprite(AxisPalette[p], axisGlow);
+        const CopyTurn turn = CopyTurnFor(angle);
+        for (int k = 0; k < kFigurePointCount; ++k) {
+            const ProjectedPoint projected = ProjectPoint(FigurePoints[k], turn, scale);
+            const int32_t position = SpritePosition(RoundToEven(projected.row), RoundToEven(projected.column));
+            if (SpriteFits(position)) {
+                BlendSprite(position, k < kFirstAxisPoint ? cornerGlow : axisGlow);
+            }
+        }
+        scale += kScaleStep;
+        angle -= motion.step;
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The figure trail: 129 copies of a 14-point figure, each point a glow sprite added onto the frame.
+#include <cstdint>
+
+#include "frame.h"
+
+inline constexpr int kSpriteSize = 16;
+inline constexpr int kFigureCopies = 129;
+inline constexpr int kFigurePointCount = 14;
+// Points before this one take their colour from the corner palette, the rest from the axis palette.
+inline constexpr int kFirstAxisPoint = 8;
+inline constexpr double kScaleStep = 0.005;
+
+struct FigurePoint {
+    double x;
+    double y;
+    double z;
+};
+extern const FigurePoint FigurePoints[kFigurePointCount];
+
+extern uint8_t GlowSprite[kSpriteSize][kSpriteSize];
+
+void BuildGlowSprite();
+// Clears FrameBuffer and draws one frame of the trail from the clock and the palettes.
+void DrawFigure();
+
+// The turn of the first copy and the lag taken off it after each copy.
+struct FigureMotion {
+    double angle;
+    double step;
+};
+FigureMotion FigureMotionAt(uint32_t milliseconds);
+
+// Palette entry of a copy: 140 for the innermost, 10 for the outermost.
+int32_t CopyPaletteIndex(int copy);
+
+// Sines and cosines of the three turns of one copy.
+struct CopyTurn {
+    double sin1, cos1, sin2, cos2, sin3, cos3;
+};
+CopyTurn CopyTurnFor(double angle);
+
+// Where a turned and sized point lands, before rounding and before the move to the frame's centre.
+struct ProjectedPoint {
+    double row;
+    double column;
+};
+ProjectedPoint ProjectPoint(const FigurePoint& point, const CopyTurn& turn, double scale);
+
+int32_t SpritePosition(int32_t row, int32_t column);
+// Keeps all 16 sprite rows inside the buffer.
+bool SpriteFits(int32_t position);

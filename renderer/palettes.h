@@ -1,0 +1,11 @@
+#pragma once
+// The two colour ramps, rebuilt from the clock once per frame.
+
+inline constexpr int kPaletteSize = 256;
+// Noise offsets of the first channel (red) of each palette; green and blue follow.
+inline constexpr int kCornerNoiseOffset = 0;
+inline constexpr int kAxisNoiseOffset = 3;
+
+// One channel's gamma exponent: the noise at the current clock reading plus the channel's offset.
+double PaletteChannelExponent(int noiseOffset);
+void BuildPalettes();

@@ -1,0 +1,14 @@
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "seams.h"
+
+uint32_t PlatformMilliseconds() { return timeGetTime(); }
+
+uint32_t PlatformSeedCounter() {
+    LARGE_INTEGER counter;
+    if (QueryPerformanceCounter(&counter)) {
+        return static_cast<uint32_t>(counter.LowPart);
+    }
+    return GetTickCount();
+}
