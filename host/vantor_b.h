@@ -6,14 +6,27 @@
 
 namespace Vantor_B {
 
+struct HostPlatform;
+// Every platform call of the host goes through here; the program installs the real one at start.
+void UsePlatform(HostPlatform& platform);
+HostPlatform& Platform();
+
 extern int16_t BgmKind;         // 0 none, 1 music CD, 2 MP3 or WAV file
 extern int16_t BgmRepeatTrack;  // CD track to repeat, 0 = whole disc
 extern std::string BgmFile;     // full path of the music file
+extern int32_t CursorCount;     // display count after an "S" run hid the cursor
 extern int32_t LastApiResult;
+
+// The start routine: ends the process at once, or returns with the preview form or the run form loaded.
+void Main();
 
 // The host's folder + "\Quorrel.ini".
 std::string SettingsPath();
+std::string IniRead(const std::string& section, const std::string& key, const std::string& path);
 void IniWrite(const std::string& section, const std::string& key, const std::string& value,
               const std::string& path);
+void LoadSettings();
+// True when the file (one trailing backslash ignored) can be opened for reading; folders are not files.
+bool FileExists(const std::string& path);
 
 }  // namespace Vantor_B

@@ -1,0 +1,23 @@
+#pragma once
+// Numbers read from texts the host is given: the command line and the settings file.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace Vantor_B {
+
+// The number at the start of a text: blanks, tabs and line feeds are skipped wherever they stand; then a
+// sign, digits, a decimal point and an exponent (E or D) as far as they form a number, or &H / &O and
+// hexadecimal / octal digits (four or eight digits wrap to a negative 16- or 32-bit value). 0 when the
+// text starts with no number.
+double NumericPrefix(const std::string& text);
+
+// Nearest integer, ties to even; nothing when the rounded value does not fit.
+std::optional<int32_t> RoundToInt32(double value);
+std::optional<int16_t> RoundToInt16(double value);
+
+// A settings value: the whole text, blanks around it allowed, must be a decimal number; it is rounded
+// down. Nothing when it is no number or the whole number does not fit 16 bits.
+std::optional<int16_t> SettingsInteger(const std::string& text);
+
+}  // namespace Vantor_B
