@@ -76,15 +76,19 @@ void DrawFigure() {
     double angle = motion.angle;
     double scale = 0;
     for (int copy = 0; copy < kFigureCopies; ++copy) {
+        // All positions first: the projections overlap each other instead of waiting on the blends.
+        const CopyTurn turn = CopyTurnFor(angle);
+        int32_t positions[kFigurePointCount];
+        for (int k = 0; k < kFigurePointCount; ++k) {
+            const ProjectedPoint projected = ProjectPoint(FigurePoints[k], turn, scale);
+            positions[k] = SpritePosition(RoundToEven(projected.row), RoundToEven(projected.column));
+        }
         const int32_t p = CopyPaletteIndex(copy);
         TintGlowSprite(CornerPalette[p], cornerGlow);
         TintGlowSprite(AxisPalette[p], axisGlow);
-        const CopyTurn turn = CopyTurnFor(angle);
         for (int k = 0; k < kFigurePointCount; ++k) {
-            const ProjectedPoint projected = ProjectPoint(FigurePoints[k], turn, scale);
-            const int32_t position = SpritePosition(RoundToEven(projected.row), RoundToEven(projected.column));
-            if (SpriteFits(position)) {
-                BlendSprite(position, k < kFirstAxisPoint ? cornerGlow : axisGlow);
+            if (SpriteFits(positions[k])) {
+                BlendSprite(positions[k], k < kFirstAxisPoint ? cornerGlow : axisGlow);
             }
         }
         scale += kScaleStep;

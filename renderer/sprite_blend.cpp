@@ -3,11 +3,19 @@
 #include "sprite_kernels.h"
 
 namespace {
-using BlendFunction = void (*)(int32_t, const TintedSprite&);
+struct SpriteKernels {
+    void (*tint)(PaletteEntry, TintedSprite&);
+    void (*blend)(int32_t, const TintedSprite&);
+};
 
-BlendFunction BlendFor(SimdLevel level) { return level == SimdLevel::Avx2 ? BlendSpriteAvx2 : BlendSpriteSse2; }
+SpriteKernels KernelsFor(SimdLevel level) {
+    if (level == SimdLevel::Avx2) {
+        return {TintGlowSpriteAvx2, BlendSpriteAvx2};
+    }
+    return {TintGlowSpriteSse2, BlendSpriteSse2};
+}
 
-BlendFunction blend = BlendFor(BestSimdLevel());
+SpriteKernels kernels = KernelsFor(BestSimdLevel());
 }  // namespace
 
 SimdLevel BestSimdLevel() {
@@ -15,6 +23,7 @@ SimdLevel BestSimdLevel() {
     return __builtin_cpu_supports("avx2") ? SimdLevel::Avx2 : SimdLevel::Sse2;
 }
 
-void UseSimdLevel(SimdLevel level) { blend = BlendFor(level); }
+void UseSimdLevel(SimdLevel level) { kernels = KernelsFor(level); }
 
-void BlendSprite(int32_t position, const TintedSprite& glow) { blend(position, glow); }
+void TintGlowSprite(PaletteEntry colour, TintedSprite& glow) { kernels.tint(colour, glow); }
+void BlendSprite(int32_t position, const TintedSprite& glow) { kernels.blend(position, glow); }

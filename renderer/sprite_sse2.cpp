@@ -9,7 +9,7 @@ __m128i TintPair(__m128i elementPairs, __m128i channels) {
 }
 }  // namespace
 
-void TintGlowSprite(PaletteEntry colour, TintedSprite& glow) {
+void TintGlowSpriteSse2(PaletteEntry colour, TintedSprite& glow) {
     // Byte 3 of the sprite stays 0 whatever the colour carries there.
     const __m128i channels = _mm_set_epi16(0, colour.red, colour.green, colour.blue, 0, colour.red,
                                            colour.green, colour.blue);

@@ -1,0 +1,131 @@
+// Times the frame's work on the reference and the production path, and the ratio of the two.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "figure.h"
+#include "frame.h"
+#include "noise.h"
+#include "palettes.h"
+#include "reference/reference_renderer.h"
+#include "seams.h"
+#include "sprite_blend.h"
+
+namespace {
+
+// Every reading is a new millisecond, so no frame can reuse anything from the one before.
+uint32_t benchClock;
+uint32_t AdvancingClock() { return benchClock += 1; }
+
+PaletteEntry referenceCorner[256];
+PaletteEntry referenceAxis[256];
+PaletteEntry referenceFrame[kFramePixels];
+
+void Prepare(const benchmark::State&) {
+    SetClockSource(AdvancingClock);
+    benchClock = 0x12345678;
+    InitNoiseTables(0x9E3779B9u);
+    BuildGlowSprite();
+    BuildPalettes();
+    ReferenceBuildPalettes(referenceCorner, referenceAxis);
+    UseSimdLevel(BestSimdLevel());
+}
+
+void ReferenceDrawFigureBench(benchmark::State& state) {
+    for (auto _ : state) {
+        ReferenceDrawFigure(referenceFrame, referenceCorner, referenceAxis);
+        benchmark::ClobberMemory();
+    }
+}
+
+void ReferenceBuildPalettesBench(benchmark::State& state) {
+    for (auto _ : state) {
+        ReferenceBuildPalettes(referenceCorner, referenceAxis);
+        benchmark::ClobberMemory();
+    }
+}
+
+void ReferenceFrameBench(benchmark::State& state) {
+    for (auto _ : state) {
+        ReferenceDrawFigure(referenceFrame, referenceCorner, referenceAxis);
+        ReferenceBuildPalettes(referenceCorner, referenceAxis);
+        benchmark::ClobberMemory();
+    }
+}
+
+void DrawFigureBench(benchmark::State& state) {
+    for (auto _ : state) {
+        DrawFigure();
+        benchmark::ClobberMemory();
+    }
+}
+
+void DrawFigureSse2Bench(benchmark::State& state) {
+    UseSimdLevel(SimdLevel::Sse2);
+    DrawFigureBench(state);
+    UseSimdLevel(BestSimdLevel());
+}
+
+void BuildPalettesBench(benchmark::State& state) {
+    for (auto _ : state) {
+        BuildPalettes();
+        benchmark::ClobberMemory();
+    }
+}
+
+void FrameBench(benchmark::State& state) {
+    for (auto _ : state) {
+        DrawFigure();
+        BuildPalettes();
+        benchmark::ClobberMemory();
+    }
+}
+
+const char* const kReferenceFrame = "reference/frame";
+const char* const kProductionFrame = "production/frame";
+
+// Prints as usual and keeps the two whole-frame times for the closing ratio.
+class SpeedupReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const std::string name = run.benchmark_name();
+            if (name == kReferenceFrame) {
+                referenceNs_ = run.GetAdjustedRealTime();
+            } else if (name == kProductionFrame) {
+                productionNs_ = run.GetAdjustedRealTime();
+            }
+        }
+    }
+    double Speedup() const { return productionNs_ > 0 ? referenceNs_ / productionNs_ : 0; }
+
+private:
+    double referenceNs_ = 0;
+    double productionNs_ = 0;
+};
+
+void Register(const char* name, void (*bench)(benchmark::State&)) {
+    benchmark::RegisterBenchmark(name, bench)->Setup(Prepare)->Unit(benchmark::kNanosecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Register("reference/DrawFigure", ReferenceDrawFigureBench);
+    Register("reference/BuildPalettes", ReferenceBuildPalettesBench);
+    Register(kReferenceFrame, ReferenceFrameBench);
+    Register("production/DrawFigure", DrawFigureBench);
+    Register("production/DrawFigure/sse2", DrawFigureSse2Bench);
+    Register("production/BuildPalettes", BuildPalettesBench);
+    Register(kProductionFrame, FrameBench);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    SpeedupReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("frame speedup: %.1fx\n", reporter.Speedup());
+    return 0;
+}
