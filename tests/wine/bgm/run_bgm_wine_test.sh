@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Runs the music test program under Wine with a null ALSA device as the default output, so that
-# wave output exists and sound plays (unheard) on a machine without a sound card.
-# Usage: run_bgm_wine_test.sh <bgm_wine_test.exe>   (WINEPREFIX and DISPLAY come from the caller)
-set -euo pipefail
+# The music module against Wine's winmm. The bench's HOME holds an .asoundrc that makes ALSA's null
+# device the default output, so wave output exists and sound plays unheard without a sound card.
+source "$QUORREL_BENCH_LIB"
+: "${QUORREL_BGM_TEST:?path of bgm_wine_test.exe}"
 
-exe=$1
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-printf 'pcm.!default { type null }\n' >"$home/.asoundrc"
-
-# The code page of the Japanese locale (932) is the one the paths must survive.
-HOME=$home LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=${WINEDEBUG:--all} wine "$exe"
+grep -q 'pcm.!default { type null }' "$HOME/.asoundrc" || fail "no null ALSA device in $HOME/.asoundrc"
+rc=0
+wine "$QUORREL_BGM_TEST" >"$ARTIFACTS/bgm.txt" 2>"$ARTIFACTS/bgm-stderr.txt" </dev/null || rc=$?
+cat "$ARTIFACTS/bgm.txt"
+[ "$rc" -eq 0 ] || fail "bgm_wine_test: $rc checks failed"
+expect "$(cat "$ARTIFACTS/bgm.txt")" '^0 failed' "the test program ran to its end"

@@ -5,7 +5,9 @@
 
 namespace {
 
-void Put(std::vector<uint8_t>& out, std::string_view text) { out.insert(out.end(), text.begin(), text.end()); }
+void Put(std::vector<uint8_t>& out, std::string_view text) {
+  for (const char c : text) out.push_back(static_cast<uint8_t>(c));
+}
 
 void PutLittle(std::vector<uint8_t>& out, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -40,10 +42,12 @@ std::vector<uint8_t> SilentMp3(uint32_t frames) {
   // Header FF FB 90 C4: sync, MPEG-1, layer III, no CRC, 128 kbit/s, 44100 Hz, no padding, mono.
   // 144 * 128000 / 44100 = 417 bytes a frame; zero side information and main data decode to silence.
   constexpr size_t frameBytes = 417;
+  std::vector<uint8_t> frame(frameBytes, 0);
+  frame[0] = 0xFF;
+  frame[1] = 0xFB;
+  frame[2] = 0x90;
+  frame[3] = 0xC4;
   std::vector<uint8_t> out;
-  for (uint32_t f = 0; f < frames; ++f) {
-    out.insert(out.end(), {0xFF, 0xFB, 0x90, 0xC4});
-    out.resize(out.size() + frameBytes - 4, 0);
-  }
+  for (uint32_t f = 0; f < frames; ++f) out.insert(out.end(), frame.begin(), frame.end());
   return out;
 }
