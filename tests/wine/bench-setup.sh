@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Makes the Wine bench in DIR: its own Xvfb display, a fresh Wine prefix with code page 932, silent
+# audio and Japanese font substitutes, and a persistent wineserver. Writes DIR/env.sh for the tests.
+set -euo pipefail
+dir=${1:?usage: bench-setup.sh DIR}
+here=$(cd "$(dirname "$0")" && pwd)
+
+# Whatever an earlier, interrupted run in this folder left behind.
+bash "$here/bench-cleanup.sh" "$dir"
+mkdir -p "$dir/home"
+rm -rf "$dir/prefix"
+cd "$dir"
+
+# No sound card here, and none wanted: ALSA's null device swallows whatever Wine plays.
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >home/.asoundrc
+
+# Xvfb picks a free display itself and writes its number to fd 5; -noreset keeps the screen-saver
+# setting (held by the X server) alive between Wine processes.
+rm -f display.txt
+setsid Xvfb -displayfd 5 -screen 0 1024x768x24 -noreset -nolisten tcp 5>display.txt >xvfb.log 2>&1 </dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s display.txt ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { cat xvfb.log; echo "bench: Xvfb did not start" >&2; exit 1; }
+  sleep 0.1
+done
+[ -s display.txt ] || { echo "bench: Xvfb gave no display number" >&2; exit 1; }
+display=:$(head -n1 display.txt)
+echo "$xvfb_pid" >xvfb.pid
+
+cat >env.sh <<ENV
+# Written by bench-setup.sh: the environment every Wine call of the tests runs in.
+export DISPLAY='$display'
+export WINEPREFIX='$dir/prefix'
+export HOME='$dir/home'
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+export PULSE_SERVER=none
+unset WAYLAND_DISPLAY
+QUORREL_BENCH_DIR='$dir'
+QUORREL_XVFB_PID=$xvfb_pid
+ENV
+# shellcheck source=/dev/null
+source env.sh
+
+# One server for the whole run: every later Wine call starts much faster.
+mkdir -p "$WINEPREFIX"
+setsid wineserver -p >wineserver.log 2>&1 </dev/null
+wineboot -i >wineboot.log 2>&1 </dev/null
+
+# Face names the programs ask for, mapped onto the installed IPA fonts.
+{
+  printf '\xff\xfe'
+  iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+REG
+} >fonts.reg
+wine regedit /S 'Z:'"${dir//\//\\}"'\fonts.reg' >regedit.log 2>&1 </dev/null
+
+echo "bench: display $display, prefix $WINEPREFIX"

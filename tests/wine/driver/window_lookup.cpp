@@ -1,0 +1,82 @@
+// Finding windows by title, class or handle, describing them, and waiting while our own windows live.
+#include "driver.h"
+
+namespace driver {
+
+HWND FindWindowBySpec(const std::string& spec, const Context& context) {
+    if (spec == "last") {
+        return IsWindow(context.lastWindow) ? context.lastWindow : nullptr;
+    }
+    if (spec.rfind("class=", 0) == 0) {
+        return FindWindowA(spec.c_str() + 6, nullptr);
+    }
+    if (spec.rfind("hwnd=", 0) == 0) {
+        long long handle = 0;
+        if (!ParseNumber(spec.substr(5), handle)) {
+            return nullptr;
+        }
+        HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+        return IsWindow(window) ? window : nullptr;
+    }
+    return FindWindowA(nullptr, spec.c_str());
+}
+
+HWND RequireWindow(const std::string& spec, const Context& context) {
+    HWND window = FindWindowBySpec(spec, context);
+    if (window == nullptr) {
+        Fail("no window " + ToUtf8(spec));
+    }
+    return window;
+}
+
+std::string DescribeWindow(const char* kind, HWND window) {
+    char className[256] = "";
+    if (GetClassNameA(window, className, sizeof className) == 0) {
+        className[0] = '\0';
+    }
+    char text[1024] = "";
+    if (GetWindowTextA(window, text, sizeof text) == 0) {
+        text[0] = '\0';
+    }
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    RECT client = {};
+    GetClientRect(window, &client);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const auto style = static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE));
+    const auto exStyle = static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE));
+    const auto classStyle = static_cast<unsigned long>(GetClassLongA(window, GCL_STYLE));
+    return std::string(kind) + " hwnd=" + Hex(reinterpret_cast<uintptr_t>(window)) +
+           " handle=" + std::to_string(reinterpret_cast<uintptr_t>(window)) + " pid=" + std::to_string(processId) +
+           " class=" + ToUtf8(className) + " style=" + Hex(style) + " exstyle=" + Hex(exStyle) +
+           " classstyle=" + Hex(classStyle) + " visible=" + (IsWindowVisible(window) ? "1" : "0") +
+           " id=" + std::to_string(GetDlgCtrlID(window)) + " rect=" + std::to_string(rect.left) + "," +
+           std::to_string(rect.top) + "," + std::to_string(rect.right) + "," + std::to_string(rect.bottom) +
+           " size=" + std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) +
+           " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
+           " parent=" + Hex(reinterpret_cast<uintptr_t>(GetAncestor(window, GA_PARENT))) +
+           " owner=" + Hex(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) + " text=" + ToUtf8(text);
+}
+
+bool WaitPumping(DWORD milliseconds, const std::function<bool()>& done) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) {
+            return true;
+        }
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= milliseconds) {
+            return false;
+        }
+        const DWORD slice = milliseconds - elapsed < 10 ? milliseconds - elapsed : 10;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+}  // namespace driver
