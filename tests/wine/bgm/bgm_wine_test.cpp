@@ -147,6 +147,14 @@ void TestCdWithoutDrive() {
   Vantor_BGM::CdOpen();
   Vantor_BGM::CdPoll();
   Check(Vantor_BGM::CdPollActive == 0, "CdPoll without a CD drive sets CdPollActive false");
+
+  // The error text comes back through the code page unchanged (Japanese under code page 932).
+  std::string reply;
+  const int32_t code = Vantor_BGM::MciSend("status cdaudio current track", reply);
+  char direct[256] = {};
+  const BOOL found = mciGetErrorStringA(static_cast<MCIERROR>(code), direct, sizeof direct);
+  Check(code != 0 && found && !reply.empty() && reply == FromAnsi(direct),
+        "a failing command replies with the platform's error text: " + reply);
 }
 
 }  // namespace
