@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "bgm_platform.h"
+#include "host_text.h"
 #include "vantor_b.h"
 #include "vantor_bgm.h"
 
@@ -18,11 +19,7 @@ constexpr int16_t False = 0;
 // Blank at start, so the first poll never reads it as "stopped".
 std::array<char, 255> CdModeBuffer{};
 
-bool IsError(std::string reply) {
-  for (char& c : reply)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return reply.find("ERR") != std::string::npos;
-}
+bool IsError(const std::string& reply) { return Vantor_B::UpperAscii(reply).find("ERR") != std::string::npos; }
 
 // The reply as the number it spells (blanks around it allowed); nothing when it spells none.
 std::optional<double> ReadNumber(const std::string& text) {
