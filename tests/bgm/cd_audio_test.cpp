@@ -57,19 +57,21 @@ TEST_F(BgmTest, CdPollKeepsTheDiscOrTheRepeatTrackPlaying) {
 }
 
 TEST_F(BgmTest, CdPollStopsForGoodOnADeviceError) {
-  const struct {
-    const char* failing;
-    MciAnswer answer;
+  struct Case {
+    std::string failing;
+    int32_t code;
+    std::string reply;
     Calls calls;
-  } cases[] = {
-      {"status cdaudio current track", {277, ""}, {CurrentTrack, "error 277 |256"}},
-      {"status cdaudio number of tracks", {277, ""}, {CurrentTrack, TrackCount, "error 277 |256"}},
+  };
+  const std::vector<Case> cases = {
+      {"status cdaudio current track", 277, "", {CurrentTrack, "error 277 |256"}},
+      {"status cdaudio number of tracks", 277, "", {CurrentTrack, TrackCount, "error 277 |256"}},
       // Any reply with those letters in any case counts as a failure.
-      {"status cdaudio current track", {0, "terr"}, {CurrentTrack}},
+      {"status cdaudio current track", 0, "terr", {CurrentTrack}},
   };
   for (const auto& c : cases) {
     platform.answers.clear();
-    platform.answers[c.failing] = c.answer;
+    platform.answers[c.failing] = {c.code, c.reply};
     platform.calls.clear();
     Vantor_BGM::CdPoll();
     EXPECT_EQ(platform.calls, c.calls);
