@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame_arguments.h"
+
+namespace {
+
+std::variant<FrameRequest, std::string> Parse(std::vector<const char*> arguments) {
+    arguments.insert(arguments.begin(), "quorrel-frame");
+    return ParseFrameArguments(static_cast<int>(arguments.size()), arguments.data());
+}
+
+TEST(FrameArgumentsTest, AcceptsTheDocumentedForms) {
+    const struct {
+        std::vector<const char*> arguments;
+        FrameRequest expected;
+    } cases[] = {
+        {{"--seed", "7", "--time-ms", "1000", "--out", "a.png"}, {7, 1000, "a.png", false, FrameFormat::Png}},
+        {{"--out", "b", "--time-ms", "4294967295", "--seed", "0xFFFFFFFF", "--format", "bgra"},
+         {0xFFFFFFFF, 0xFFFFFFFF, "b", false, FrameFormat::Bgra}},
+        {{"--grey", "--time-ms", "0", "--out", "g.png"}, {0, 0, "g.png", true, FrameFormat::Png}},
+        {{"--seed", "3", "--grey", "--time-ms", "0x10", "--out", "g.png", "--format", "png"},
+         {3, 16, "g.png", true, FrameFormat::Png}},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<FrameRequest>(parsed)) << std::get<std::string>(parsed);
+        const FrameRequest& request = std::get<FrameRequest>(parsed);
+        EXPECT_EQ(request.seed, c.expected.seed);
+        EXPECT_EQ(request.timeMs, c.expected.timeMs);
+        EXPECT_EQ(request.out, c.expected.out);
+        EXPECT_EQ(request.grey, c.expected.grey);
+        EXPECT_EQ(request.format, c.expected.format);
+    }
+}
+
+TEST(FrameArgumentsTest, RefusesBadArgumentsWithOneLine) {
+    const std::vector<std::vector<const char*>> cases = {
+        {},
+        {"--seed", "1", "--time-ms", "0"},
+        {"--seed", "1", "--out", "a.png"},
+        {"--time-ms", "0", "--out", "a.png"},
+        {"--seed", "0", "--time-ms", "0", "--out", "a.png"},
+        {"--seed", "4294967296", "--time-ms", "0", "--out", "a.png"},
+        {"--seed", "-1", "--time-ms", "0", "--out", "a.png"},
+        {"--seed", "12x", "--time-ms", "0", "--out", "a.png"},
+        {"--seed", "0x", "--time-ms", "0", "--out", "a.png"},
+        {"--seed", "", "--time-ms", "0", "--out", "a.png"},
+        {"--seed", "1", "--time-ms", "1.5", "--out", "a.png"},
+        {"--seed", "1", "--time-ms", "0", "--out", ""},
+        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--format", "jpg"},
+        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--seed", "2"},
+        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--grey", "--grey"},
+        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--verbose"},
+        {"--seed", "1", "--time-ms", "0", "--out"},
+    };
+    for (const auto& arguments : cases) {
+        const auto parsed = Parse(arguments);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << arguments.size() << " arguments";
+        const std::string& refusal = std::get<std::string>(parsed);
+        EXPECT_FALSE(refusal.empty());
+        EXPECT_EQ(refusal.find('\n'), std::string::npos);
+    }
+}
+
+}  // namespace
