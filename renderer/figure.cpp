@@ -35,7 +35,9 @@ FigureMotion FigureMotionAt(uint32_t milliseconds) {
 }
 
 int32_t CopyPaletteIndex(int copy) {
-    return static_cast<int32_t>(std::nearbyint((128 - copy) * 130 / 128.0)) + 10;
+    constexpr int lastCopy = kFigureCopies - 1;
+    return static_cast<int32_t>(std::nearbyint((lastCopy - copy) * kEntrySpan / static_cast<double>(lastCopy))) +
+           kDarkestEntry;
 }
 
 CopyTurn CopyTurnFor(double angle) {

@@ -10,6 +10,9 @@ inline constexpr int kFigurePointCount = 14;
 // Points before this one take their colour from the corner palette, the rest from the axis palette.
 inline constexpr int kFirstAxisPoint = 8;
 inline constexpr double kScaleStep = 0.005;
+// Palette entries of the copies: from kDarkestEntry + kEntrySpan (innermost) down to kDarkestEntry.
+inline constexpr int kDarkestEntry = 10;
+inline constexpr int kEntrySpan = 130;
 
 struct FigurePoint {
     double x;
@@ -31,7 +34,6 @@ struct FigureMotion {
 };
 FigureMotion FigureMotionAt(uint32_t milliseconds);
 
-// Palette entry of a copy: 140 for the innermost, 10 for the outermost.
 int32_t CopyPaletteIndex(int copy);
 
 // Sines and cosines of the three turns of one copy.
