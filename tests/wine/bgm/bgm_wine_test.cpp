@@ -64,9 +64,22 @@ std::string MakeSoundFolder() {
   return folder;
 }
 
-// Whether a sound started earlier is still playing: a no-stop request is refused while one plays.
+// Whether a sound started earlier is still playing: a no-stop request is refused while one plays
+// (and otherwise plays the short probe, which the caller stops).
 bool SoundStillPlaying(const std::string& probe) {
   return !PlaySoundA(ToAnsi(probe).c_str(), nullptr, SND_ASYNC | SND_NOSTOP | SND_FILENAME);
+}
+
+// Waits up to ten lengths of the test tone for silence; a busy machine may play slowly.
+bool SilentSoon(const std::string& probe) {
+  for (int waited = 0; waited < 3000; waited += 100) {
+    if (!SoundStillPlaying(probe)) {
+      PlaySoundA(nullptr, nullptr, 0);
+      return true;
+    }
+    Sleep(100);
+  }
+  return false;
 }
 
 bool Sent(const RecordingPlatform& platform, size_t from, const std::vector<std::string>& commands) {
@@ -82,29 +95,24 @@ void TestWav(const std::string& folder) {
   Check(WriteFile(wav, ToneWav(300)) && WriteFile(probe, ToneWav(100)), "test WAV files written");
   Check(waveOutGetNumDevs() > 0, "waveOutGetNumDevs above 0");
 
-  // The probe itself: a sound played once is over after three of its lengths.
+  // The probe itself: a sound played once ends.
   PlaySoundA(ToAnsi(wav).c_str(), nullptr, SND_ASYNC | SND_FILENAME);
-  Sleep(1000);
-  Check(!SoundStillPlaying(probe), "control: a WAV played once has ended");
-  PlaySoundA(nullptr, nullptr, 0);
+  Check(SilentSoon(probe), "control: a WAV played once ends");
 
   // A missing file loops nothing (no default sound stands in for it).
   Vantor_B::BgmFile = folder + "\\missing.wav";
   Vantor_BGM::WavPlay();
-  Sleep(1000);
-  Check(!SoundStillPlaying(probe), "control: WavPlay of a missing file plays nothing");
+  Check(SilentSoon(probe), "control: WavPlay of a missing file plays nothing");
   Vantor_BGM::WavStop();
 
   Vantor_B::BgmFile = wav;
   Vantor_BGM::WavPlay();
   Check(Vantor_B::LastApiResult != 0, "WavPlay: PlaySound accepted the file");
-  Sleep(1000);  // more than three rounds of the 300 ms sound
-  Check(SoundStillPlaying(probe), "the WAV still plays after three of its lengths");
+  Sleep(3000);  // ten rounds of the 300 ms sound
+  Check(SoundStillPlaying(probe), "the WAV still plays after ten of its lengths");
   Vantor_BGM::WavStop();
   Check(Vantor_B::LastApiResult != 0, "WavStop: PlaySound stop succeeded");
-  Sleep(200);
-  Check(!SoundStillPlaying(probe), "nothing plays after WavStop");
-  PlaySoundA(nullptr, nullptr, 0);
+  Check(SilentSoon(probe), "nothing plays after WavStop");
 }
 
 // The MCI mode of the open MP3, read with the module's own query.
