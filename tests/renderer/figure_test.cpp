@@ -107,6 +107,15 @@ TEST_F(FigureTest, InnermostCopySitsAtTheCentreAndSaturates) {
     }
 }
 
+TEST_F(FigureTest, AFrameReadsTheClockOnce) {
+    for (const Drawer& drawer : kDrawers) {
+        SCOPED_TRACE(drawer.name);
+        ScriptClock({1000, 2000});
+        drawer.draw();
+        EXPECT_EQ(ClockReads(), 1);
+    }
+}
+
 TEST_F(FigureTest, NothingOfTheOldFrameSurvives) {
     for (const Drawer& drawer : kDrawers) {
         SCOPED_TRACE(drawer.name);
