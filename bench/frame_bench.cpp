@@ -16,7 +16,9 @@ namespace {
 
 // Every reading is a new millisecond, so no frame can reuse anything from the one before.
 uint32_t benchClock;
-uint32_t AdvancingClock() { return benchClock += 1; }
+uint32_t AdvancingClock() {
+    return benchClock += 1;
+}
 
 PaletteEntry referenceCorner[256];
 PaletteEntry referenceAxis[256];
@@ -88,7 +90,7 @@ const char* const kProductionFrame = "production/frame";
 // Prints as usual and keeps the two whole-frame times for the closing ratio. Processor time, not
 // wall time, so that other work on a shared machine does not tilt the ratio.
 class SpeedupReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -102,7 +104,7 @@ public:
     }
     double Speedup() const { return productionNs_ > 0 ? referenceNs_ / productionNs_ : 0; }
 
-private:
+  private:
     double referenceNs_ = 0;
     double productionNs_ = 0;
 };

@@ -8,7 +8,7 @@
 #include "sprite_blend.h"
 
 const FigurePoint FigurePoints[kFigurePointCount] = {
-    {1, 1, 1},  {-1, 1, 1},  {1, -1, 1},  {-1, -1, 1},  {1, 1, -1},  {-1, 1, -1},  {1, -1, -1},
+    {1, 1, 1},    {-1, 1, 1},  {1, -1, 1},   {-1, -1, 1}, {1, 1, -1},   {-1, 1, -1}, {1, -1, -1},
     {-1, -1, -1}, {1.7, 0, 0}, {-1.7, 0, 0}, {0, 1.7, 0}, {0, -1.7, 0}, {0, 0, 1.7}, {0, 0, -1.7},
 };
 
@@ -19,8 +19,9 @@ void BuildGlowSprite() {
     for (int r = 0; r < kSpriteSize; ++r) {
         for (int c = 0; c < kSpriteSize; ++c) {
             const int d2 = (c - centre) * (c - centre) + (r - centre) * (r - centre);
-            GlowSprite[r][c] =
-                d2 <= centre * centre ? static_cast<uint8_t>(std::nearbyint((centre - std::sqrt(d2)) * 8)) : 0;
+            GlowSprite[r][c] = d2 <= centre * centre
+                                   ? static_cast<uint8_t>(std::nearbyint((centre - std::sqrt(d2)) * 8))
+                                   : 0;
         }
     }
 }
@@ -36,7 +37,8 @@ FigureMotion FigureMotionAt(uint32_t milliseconds) {
 
 int32_t CopyPaletteIndex(int copy) {
     constexpr int lastCopy = kFigureCopies - 1;
-    return static_cast<int32_t>(std::nearbyint((lastCopy - copy) * kEntrySpan / static_cast<double>(lastCopy))) +
+    return static_cast<int32_t>(
+               std::nearbyint((lastCopy - copy) * kEntrySpan / static_cast<double>(lastCopy))) +
            kDarkestEntry;
 }
 

@@ -12,7 +12,9 @@ void PlanHeadlessWindow(const HeadlessWindowPlan& newPlan) {
     record = {};
 }
 
-const HeadlessWindowLog& HeadlessWindowRecord() { return record; }
+const HeadlessWindowLog& HeadlessWindowRecord() {
+    return record;
+}
 
 int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     if (plan.registrationFails) {

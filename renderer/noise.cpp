@@ -51,4 +51,6 @@ double OctaveNoise(double x, int octaves) {
     return sum;
 }
 
-double ChannelExponent(double n) { return n >= 0 ? 1 + 4 * n : 1 / (1 - n); }
+double ChannelExponent(double n) {
+    return n >= 0 ? 1 + 4 * n : 1 / (1 - n);
+}

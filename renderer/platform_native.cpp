@@ -11,7 +11,11 @@ uint32_t SteadyCount() {
 }
 }  // namespace
 
-uint32_t PlatformMilliseconds() { return SteadyCount<std::chrono::milliseconds>(); }
+uint32_t PlatformMilliseconds() {
+    return SteadyCount<std::chrono::milliseconds>();
+}
 
 // Nanoseconds since boot differ from run to run, which is all a seed needs.
-uint32_t PlatformSeedCounter() { return SteadyCount<std::chrono::nanoseconds>(); }
+uint32_t PlatformSeedCounter() {
+    return SteadyCount<std::chrono::nanoseconds>();
+}

@@ -1,9 +1,12 @@
 #include <windows.h>
+// After windows.h, which it builds on.
 #include <mmsystem.h>
 
 #include "seams.h"
 
-uint32_t PlatformMilliseconds() { return timeGetTime(); }
+uint32_t PlatformMilliseconds() {
+    return timeGetTime();
+}
 
 uint32_t PlatformSeedCounter() {
     LARGE_INTEGER counter;

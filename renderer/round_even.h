@@ -5,4 +5,6 @@
 
 #include <cstdint>
 
-inline int32_t RoundToEven(double x) { return _mm_cvtsd_si32(_mm_set_sd(x)); }
+inline int32_t RoundToEven(double x) {
+    return _mm_cvtsd_si32(_mm_set_sd(x));
+}

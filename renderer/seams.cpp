@@ -5,8 +5,16 @@ CounterSource clockSource = PlatformMilliseconds;
 CounterSource seedSource = PlatformSeedCounter;
 }  // namespace
 
-uint32_t ReadClock() { return clockSource(); }
-uint32_t ReadSeedCounter() { return seedSource(); }
+uint32_t ReadClock() {
+    return clockSource();
+}
+uint32_t ReadSeedCounter() {
+    return seedSource();
+}
 
-void SetClockSource(CounterSource source) { clockSource = source ? source : PlatformMilliseconds; }
-void SetSeedSource(CounterSource source) { seedSource = source ? source : PlatformSeedCounter; }
+void SetClockSource(CounterSource source) {
+    clockSource = source ? source : PlatformMilliseconds;
+}
+void SetSeedSource(CounterSource source) {
+    seedSource = source ? source : PlatformSeedCounter;
+}

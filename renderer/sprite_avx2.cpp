@@ -25,17 +25,17 @@ constexpr SpreadMask SpreadFrom(int firstPixel) {
 constexpr SpreadMask kSpreadMasks[4] = {SpreadFrom(0), SpreadFrom(2), SpreadFrom(8), SpreadFrom(10)};
 
 __attribute__((target("avx2"))) __m256i TintSpread(__m256i elements, int mask, __m256i channels) {
-    const __m256i spread =
-        _mm256_shuffle_epi8(elements, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kSpreadMasks[mask].bytes)));
+    const __m256i spread = _mm256_shuffle_epi8(
+        elements, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kSpreadMasks[mask].bytes)));
     return _mm256_srli_epi16(_mm256_mullo_epi16(spread, channels), 8);
 }
 
 }  // namespace
 
 __attribute__((target("avx2"))) void TintGlowSpriteAvx2(PaletteEntry colour, TintedSprite& glow) {
-    const __m256i channels = _mm256_set_epi16(0, colour.red, colour.green, colour.blue, 0, colour.red, colour.green,
-                                              colour.blue, 0, colour.red, colour.green, colour.blue, 0, colour.red,
-                                              colour.green, colour.blue);
+    const __m256i channels =
+        _mm256_set_epi16(0, colour.red, colour.green, colour.blue, 0, colour.red, colour.green, colour.blue,
+                         0, colour.red, colour.green, colour.blue, 0, colour.red, colour.green, colour.blue);
     for (int r = 0; r < kSpriteSize; ++r) {
         const __m256i elements =
             _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(GlowSprite[r])));

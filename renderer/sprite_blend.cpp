@@ -23,7 +23,13 @@ SimdLevel BestSimdLevel() {
     return __builtin_cpu_supports("avx2") ? SimdLevel::Avx2 : SimdLevel::Sse2;
 }
 
-void UseSimdLevel(SimdLevel level) { kernels = KernelsFor(level); }
+void UseSimdLevel(SimdLevel level) {
+    kernels = KernelsFor(level);
+}
 
-void TintGlowSprite(PaletteEntry colour, TintedSprite& glow) { kernels.tint(colour, glow); }
-void BlendSprite(int32_t position, const TintedSprite& glow) { kernels.blend(position, glow); }
+void TintGlowSprite(PaletteEntry colour, TintedSprite& glow) {
+    kernels.tint(colour, glow);
+}
+void BlendSprite(int32_t position, const TintedSprite& glow) {
+    kernels.blend(position, glow);
+}

@@ -11,8 +11,8 @@ __m128i TintPair(__m128i elementPairs, __m128i channels) {
 
 void TintGlowSpriteSse2(PaletteEntry colour, TintedSprite& glow) {
     // Byte 3 of the sprite stays 0 whatever the colour carries there.
-    const __m128i channels = _mm_set_epi16(0, colour.red, colour.green, colour.blue, 0, colour.red,
-                                           colour.green, colour.blue);
+    const __m128i channels =
+        _mm_set_epi16(0, colour.red, colour.green, colour.blue, 0, colour.red, colour.green, colour.blue);
     const __m128i zero = _mm_setzero_si128();
     for (int r = 0; r < kSpriteSize; ++r) {
         const __m128i elements = _mm_loadu_si128(reinterpret_cast<const __m128i*>(GlowSprite[r]));

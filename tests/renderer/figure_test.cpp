@@ -1,7 +1,8 @@
+#include "figure.h"
+
 #include <algorithm>
 #include <cstring>
 
-#include "figure.h"
 #include "reference/reference_renderer.h"
 #include "renderer_fixture.h"
 #include "sprite_blend.h"
@@ -9,7 +10,7 @@
 namespace {
 
 class FigureTest : public RendererTest {
-protected:
+  protected:
     void SetUp() override {
         RendererTest::SetUp();
         BuildGlowSprite();
@@ -93,10 +94,11 @@ TEST_F(FigureTest, InnermostCopySitsAtTheCentreAndSaturates) {
             for (int column = 0; column < kFrameWidth; ++column) {
                 const int r = row - kFrameHeight / 2;
                 const int c = column - kFrameWidth / 2;
-                const int element = r >= 0 && r < kSpriteSize && c >= 0 && c < kSpriteSize ? GlowSprite[r][c] : 0;
+                const int element =
+                    r >= 0 && r < kSpriteSize && c >= 0 && c < kSpriteSize ? GlowSprite[r][c] : 0;
                 auto level = [element](uint8_t cornerChannel, uint8_t axisChannel) {
-                    return static_cast<uint8_t>(
-                        std::min(255, 8 * ((cornerChannel * element) >> 8) + 6 * ((axisChannel * element) >> 8)));
+                    return static_cast<uint8_t>(std::min(
+                        255, 8 * ((cornerChannel * element) >> 8) + 6 * ((axisChannel * element) >> 8)));
                 };
                 const PaletteEntry expected{level(corner.blue, axis.blue), level(corner.green, axis.green),
                                             level(corner.red, axis.red), 0};

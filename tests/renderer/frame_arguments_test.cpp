@@ -1,9 +1,9 @@
+#include "frame_arguments.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "frame_arguments.h"
 
 namespace {
 

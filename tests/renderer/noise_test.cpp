@@ -1,8 +1,9 @@
+#include "noise.h"
+
 #include <cmath>
 #include <set>
 #include <vector>
 
-#include "noise.h"
 #include "renderer_fixture.h"
 
 namespace {

@@ -41,7 +41,8 @@ TEST_F(PaletteTest, RoundingTiesGoToEven) {
     const struct {
         double value;
         int32_t rounded;
-    } cases[] = {{127.5, 128}, {126.5, 126}, {97.5, 98}, {32.5, 32}, {0.5, 0}, {1.5, 2}, {-0.5, 0}, {-2.5, -2}, {254.49, 254}};
+    } cases[] = {{127.5, 128}, {126.5, 126}, {97.5, 98}, {32.5, 32},   {0.5, 0},
+                 {1.5, 2},     {-0.5, 0},    {-2.5, -2}, {254.49, 254}};
     for (const auto& c : cases) {
         EXPECT_EQ(RoundToEven(c.value), c.rounded) << c.value;
         EXPECT_EQ(std::nearbyint(c.value), c.rounded) << c.value;

@@ -18,7 +18,9 @@ uint32_t ScriptedClock() {
     return clockReadings[index];
 }
 
-uint32_t ScriptedSeed() { return seedCounter; }
+uint32_t ScriptedSeed() {
+    return seedCounter;
+}
 }  // namespace
 
 void RendererTest::SetUp() {
@@ -37,16 +39,22 @@ void RendererTest::TearDown() {
     UseSimdLevel(BestSimdLevel());
 }
 
-void RendererTest::PinClock(uint32_t time) { ScriptClock({time}); }
+void RendererTest::PinClock(uint32_t time) {
+    ScriptClock({time});
+}
 
 void RendererTest::ScriptClock(std::initializer_list<uint32_t> readings) {
     clockReadings = readings;
     clockReads = 0;
 }
 
-int RendererTest::ClockReads() { return clockReads; }
+int RendererTest::ClockReads() {
+    return clockReads;
+}
 
-void RendererTest::PinSeedCounter(uint32_t value) { seedCounter = value; }
+void RendererTest::PinSeedCounter(uint32_t value) {
+    seedCounter = value;
+}
 
 void RendererTest::ClearNoiseTables() {
     RandomState = 0;
@@ -66,7 +74,7 @@ bool operator==(const PaletteEntry& a, const PaletteEntry& b) {
     const auto index = wanted - expected;
     return ::testing::AssertionFailure()
            << "pixel " << index << " (row " << index / kFrameWidth << ", column " << index % kFrameWidth
-           << "): expected bgr " << +wanted->blue << "," << +wanted->green << "," << +wanted->red << " reserved "
-           << +wanted->reserved << ", got " << +got->blue << "," << +got->green << "," << +got->red
-           << " reserved " << +got->reserved;
+           << "): expected bgr " << +wanted->blue << "," << +wanted->green << "," << +wanted->red
+           << " reserved " << +wanted->reserved << ", got " << +got->blue << "," << +got->green << ","
+           << +got->red << " reserved " << +got->reserved;
 }

@@ -9,7 +9,7 @@
 #include "frame.h"
 
 class RendererTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -1,3 +1,5 @@
+#include "run_renderer.h"
+
 #include <cstring>
 
 #include "figure.h"
@@ -6,12 +8,11 @@
 #include "palettes.h"
 #include "reference/reference_renderer.h"
 #include "renderer_fixture.h"
-#include "run_renderer.h"
 
 namespace {
 
 class RunRendererTest : public RendererTest {
-protected:
+  protected:
     void SetUp() override {
         RendererTest::SetUp();
         FrameWidth = FrameHeight = FramePixels = 0;

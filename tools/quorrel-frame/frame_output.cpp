@@ -14,7 +14,9 @@
 namespace {
 
 uint32_t pinnedTime;
-uint32_t PinnedClock() { return pinnedTime; }
+uint32_t PinnedClock() {
+    return pinnedTime;
+}
 
 std::string WritePng(const PaletteEntry* frame, const std::string& path) {
     std::vector<png_byte> rgb;
