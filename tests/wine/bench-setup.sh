@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Makes the Wine bench in DIR: its own Xvfb display, a fresh Wine prefix with code page 932, silent
+# Makes the Wine bench in DIR (DRIVER: quorrel-driver.exe): its own Xvfb display, a fresh Wine prefix with code page 932, silent
 # audio and Japanese font substitutes, and a persistent wineserver. Writes DIR/env.sh for the tests.
 set -euo pipefail
-dir=${1:?usage: bench-setup.sh DIR}
+dir=${1:?usage: bench-setup.sh DIR DRIVER}
+driver=${2:?usage: bench-setup.sh DIR DRIVER}
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Whatever an earlier, interrupted run in this folder left behind.
@@ -65,5 +66,13 @@ Windows Registry Editor Version 5.00
 REG
 } >fonts.reg
 wine regedit /S 'Z:'"${dir//\//\\}"'\fonts.reg' >regedit.log 2>&1 </dev/null
+
+# Wine closes an unused desktop and reopening it can take seconds: keep it open for the whole run.
+setsid wine "$driver" keep-desktop >keeper.log 2>&1 </dev/null &
+for _ in $(seq 300); do
+  grep -q '^keeping the desktop' keeper.log && break
+  sleep 0.1
+done
+grep -q '^keeping the desktop' keeper.log || { cat keeper.log; echo "bench: the desktop did not open" >&2; exit 1; }
 
 echo "bench: display $display, prefix $WINEPREFIX"

@@ -6,14 +6,15 @@
 namespace driver {
 namespace {
 
-// Wine's own background programs, which belong to the prefix and not to any test.
-constexpr const char* kWineProcesses[] = {"services.exe", "winedevice.exe", "plugplay.exe", "svchost.exe",
-                                          "explorer.exe", "rpcss.exe",      "conhost.exe",  "start.exe",
-                                          "wineboot.exe", "winemenubuilder.exe"};
+// Wine's own background programs, which belong to the prefix and not to any test, and the drivers
+// (the bench's desktop keeper; a test's own drivers are ended by the test script).
+constexpr const char* kBenchProcesses[] = {"services.exe", "winedevice.exe", "plugplay.exe", "svchost.exe",
+                                           "explorer.exe", "rpcss.exe",      "conhost.exe",  "start.exe",
+                                           "wineboot.exe", "winemenubuilder.exe", "quorrel-driver.exe"};
 
-bool IsWineProcess(const char* name) {
-    for (const char* wine : kWineProcesses) {
-        if (_stricmp(name, wine) == 0) {
+bool IsBenchProcess(const char* name) {
+    for (const char* bench : kBenchProcesses) {
+        if (_stricmp(name, bench) == 0) {
             return true;
         }
     }
@@ -29,7 +30,7 @@ bool EndPrograms(const Args&, Context&) {
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
         if (entry.th32ProcessID == GetCurrentProcessId() || entry.th32ProcessID == 0 ||
-            IsWineProcess(entry.szExeFile)) {
+            IsBenchProcess(entry.szExeFile)) {
             continue;
         }
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
@@ -46,7 +47,7 @@ bool EndPrograms(const Args&, Context&) {
     return true;
 }
 
-const Registration kEndPrograms({"end-programs", "   (terminates every program but Wine's own)", 0, 0, EndPrograms});
+const Registration kEndPrograms({"end-programs", "   (terminates every program but Wine's own and the drivers)", 0, 0, EndPrograms});
 
 }  // namespace
 }  // namespace driver

@@ -32,6 +32,23 @@ bool WaitWindow(const Args& args, Context& context) {
     return true;
 }
 
+bool WaitVisible(const Args& args, Context& context) {
+    long long timeout = 0;
+    if (!ParseArg(args[1], timeout)) {
+        return false;
+    }
+    HWND window = nullptr;
+    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
+            window = FindWindowBySpec(args[0], context);
+            return window != nullptr && IsWindowVisible(window);
+        })) {
+        return Fail("no visible window " + ToUtf8(args[0]) + " within " + args[1] + " ms");
+    }
+    context.lastWindow = window;
+    PrintLine(DescribeWindow("window", window));
+    return true;
+}
+
 bool WaitNoWindow(const Args& args, Context& context) {
     long long timeout = 0;
     if (!ParseArg(args[1], timeout)) {
@@ -149,6 +166,8 @@ bool Click(const Args& args, Context& context) {
 }
 
 const Registration kWaitWindow({"wait-window", "WINDOW MS   (prints: window hwnd=... class=... text=...)", 2, 2, WaitWindow});
+const Registration kWaitVisible({"wait-visible", "WINDOW MS   (like wait-window, and the window is shown)", 2, 2,
+                                WaitVisible});
 const Registration kWaitNoWindow({"wait-no-window", "WINDOW MS", 2, 2, WaitNoWindow});
 const Registration kWindow({"window", "WINDOW", 1, 1, Window});
 const Registration kWindows({"windows", "   (every top-level window, one line each)", 0, 0, Windows});

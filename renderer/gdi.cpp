@@ -1,0 +1,157 @@
+// One popup window covering the screen, showing the frame stretched to its size. Messages are
+// handled only inside PresentFrame, between two frames, so painting never overlaps drawing.
+#include "gdi.h"
+
+#include "gdi_layout.h"
+
+namespace {
+
+constexpr char kWindowTitle[] = "Vantor_Render";
+constexpr UINT kClassStyle = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+constexpr DWORD kWindowStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+// A BITMAPINFOHEADER followed by the three colour masks that BI_BITFIELDS asks for.
+struct FrameBitmapInfo {
+    BITMAPINFOHEADER header;
+    DWORD masks[3];
+};
+static_assert(sizeof(FrameBitmapInfo) == 52);
+
+HWND RenderWindow;
+HDC RenderDC;  // the class owns it, so it stays valid as long as the window
+const PaletteEntry* FrameToPaint;
+int32_t PaintWidth;
+int32_t PaintHeight;
+int32_t ZoomWidth;
+int32_t ZoomHeight;
+FrameBitmapInfo BitmapHeader;
+
+void BuildBitmapHeader() {
+    BitmapHeader = {};
+    BitmapHeader.header.biSize = sizeof(BITMAPINFOHEADER);
+    BitmapHeader.header.biWidth = PaintWidth;
+    BitmapHeader.header.biHeight = -PaintHeight;  // top row first, as in the frame
+    BitmapHeader.header.biPlanes = 1;
+    BitmapHeader.header.biBitCount = 32;
+    BitmapHeader.header.biCompression = BI_BITFIELDS;
+    BitmapHeader.masks[0] = 0x00FF0000;
+    BitmapHeader.masks[1] = 0x0000FF00;
+    BitmapHeader.masks[2] = 0x000000FF;
+}
+
+void PaintFrame(HWND window) {
+    if (FrameToPaint == nullptr) {
+        return;
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    StretchDIBits(RenderDC, 0, 0, client.right, client.bottom, 0, 0, PaintWidth, PaintHeight, FrameToPaint,
+                  reinterpret_cast<const BITMAPINFO*>(&BitmapHeader), DIB_RGB_COLORS, SRCCOPY);
+    ValidateRect(window, nullptr);
+}
+
+// Not written to the profile: a run that never reaches the close path leaves the user's own setting
+// in place after the next log-on. Reading the flag back makes sure the change has reached the display
+// server before anything else happens (Wine sends it lazily and drops it when the process ends).
+void SetScreenSaverActive(BOOL active) {
+    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0);
+    BOOL current;
+    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &current, 0);
+}
+
+void Zoom(HWND window, int32_t factor) {
+    const int32_t width = factor * ZoomWidth;
+    const int32_t height = factor * ZoomHeight;
+    SetWindowPos(window, nullptr, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
+                 CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_NOZORDER);
+}
+
+}  // namespace
+
+int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
+    ShowCursor(FALSE);
+
+    WNDCLASSA windowClass = {};
+    windowClass.style = kClassStyle;
+    windowClass.lpfnWndProc = RenderWindowProc;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    if (RegisterClassA(&windowClass) == 0) {
+        return 0;
+    }
+
+    RECT zoomRect = {0, 0, width, height};
+    AdjustWindowRect(&zoomRect, WS_OVERLAPPEDWINDOW, FALSE);
+    ZoomWidth = zoomRect.right - zoomRect.left;
+    ZoomHeight = zoomRect.bottom - zoomRect.top;
+    PaintWidth = width;
+    PaintHeight = height;
+
+    const int windowWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+    const int windowHeight = GetSystemMetrics(SM_CYMAXIMIZED) + GetSystemMetrics(SM_CYCAPTION);
+    RenderWindow = CreateWindowExA(0, className, kWindowTitle, kWindowStyle, 0, 0, windowWidth, windowHeight,
+                                   nullptr, nullptr, nullptr, nullptr);
+    // Without a window there is nothing to show: end the run as if the class had failed.
+    if (RenderWindow == nullptr) {
+        return 0;
+    }
+    ShowWindow(RenderWindow, SW_SHOWNORMAL);
+    RenderDC = GetDC(RenderWindow);
+    BuildBitmapHeader();
+
+    HMENU systemMenu = GetSystemMenu(RenderWindow, FALSE);
+    for (const ZoomItem& item : kZoomItems) {
+        AppendMenuA(systemMenu, MF_STRING, item.id, item.text);
+    }
+
+    SetScreenSaverActive(FALSE);
+    return 1;
+}
+
+int PresentFrame(const PaletteEntry* frame) {
+    FrameToPaint = frame;
+    InvalidateRect(RenderWindow, nullptr, TRUE);
+    SendMessageA(RenderWindow, WM_PAINT, 0, 0);
+
+    // Only this window's messages: anything else waits for its own owner.
+    MSG message;
+    while (PeekMessageA(&message, RenderWindow, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    Sleep(0);
+    return 1;
+}
+
+void CloseRenderer() {
+    FrameToPaint = nullptr;
+    ReleaseDC(RenderWindow, RenderDC);
+    DestroyWindow(RenderWindow);
+    SetScreenSaverActive(TRUE);
+}
+
+LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        // Never BeginPaint: the frame is painted whole, straight from the frame buffer.
+        PaintFrame(window);
+        return 0;
+    case WM_CLOSE:
+        CloseRenderer();
+        ExitProcess(0);
+    case WM_KEYDOWN:
+        if ((wParam & 0xFF) == VK_ESCAPE) {
+            SendMessageA(window, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    case WM_SYSCOMMAND:
+        if (IsZoomCommand(wParam)) {
+            Zoom(window, ZoomFactor(wParam));
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
