@@ -1,0 +1,3 @@
+#pragma once
+// Resources built into Quorrel.scr.
+#define kPreviewPictureId 101
