@@ -37,13 +37,13 @@ std::string ToUtf8(const char* systemText) {
     return utf8;
 }
 
+// The thread's cursor display count, read by stepping it up and back down.
 void PrintCursorAndScreenSaver() {
-    CURSORINFO cursor = {};
-    cursor.cbSize = sizeof cursor;
-    GetCursorInfo(&cursor);
+    const int count = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
     BOOL active = FALSE;
     SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-    Print(std::string("cursor showing=") + ((cursor.flags & CURSOR_SHOWING) != 0 ? "1" : "0"));
+    Print("cursor count=" + std::to_string(count));
     Print(std::string("screensaver active=") + (active ? "1" : "0"));
 }
 
