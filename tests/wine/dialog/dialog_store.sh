@@ -1,0 +1,59 @@
+# "設定" stores the choice in the settings file (Shift-JIS keys, in order) and the next start shows it;
+# "ｷｬﾝｾﾙ" and the close box store nothing; "..." takes a file from the open-file dialog.
+source "$QUORREL_BENCH_LIB"
+source "$(dirname "$0")/dialog_lib.sh"
+
+rm -f "$INI"
+open_dialog /c
+click_at $(panel_at 48 62)  # 音楽CD
+read -r l t r b < <(grep 'class=ComboBox' <<<"$CHILDREN" | sed 's/.* rect=\([^ ]*\) .*/\1/' | tr ',' ' ')
+click_at $((l + 8)) $((t + 10))
+xdotool type 12
+sleep 0.3
+click_at $(button_centre $CMD_SET)
+wait_closed
+expected=$'[Section]\nBGM区分=1\nBGMﾘﾋﾟｰﾄ=12\nBGMﾌｧｲﾙ='
+[ "$(ini_text)" = "$expected" ] || fail "settings file after 設定:
+$(ini_text)"
+LC_ALL=C grep -q $'BGM\x8b\xe6\x95\xaa=1' "$INI" || fail "the kind's key is not in Shift-JIS"
+LC_ALL=C grep -q $'BGM\xd8\xcb\xdf\xb0\xc4=12' "$INI" || fail "the track's key is not in Shift-JIS"
+cp "$INI" "$ARTIFACTS/stored.ini"
+
+# The next start shows the stored choice; ｷｬﾝｾﾙ after a change leaves the file as it was.
+open_dialog /c
+shot=$(screenshot reopened)
+expect_mark "$shot" 1 1
+[ "$(repeat_text)" = 12 ] || fail "track box shows '$(repeat_text)', not 12"
+click_at $(panel_at 40 82)  # 無し
+click_at $(button_centre $CMD_CAN)
+wait_closed
+cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "ｷｬﾝｾﾙ changed the settings file"
+
+# The close box after a change: nothing written either.
+open_dialog /c
+click_at $(panel_at 48 102)  # MP3、WAV
+drv post "$TITLE" WM_SYSCOMMAND SC_CLOSE >/dev/null
+wait_closed
+cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "the close box changed the settings file"
+
+# A file chosen with "...", then stored with kind 2; the track box's text is stored as it stands.
+music=$ARTIFACTS/music/sea.wav
+mkdir -p "$(dirname "$music")"
+printf 'RIFF' >"$music"
+open_dialog /c
+click_at $(panel_at 26 102)
+click_at $(button_centre $CMD_BGM)
+out=$(drv wait-visible 'ﾌｧｲﾙを開く' 15000)
+expect "$out" 'text=ﾌｧｲﾙを開く$' "the open-file dialog with its title"
+sleep 1
+xdotool type "$(winpath "$music")"
+xdotool key Return
+drv wait-no-window 'ﾌｧｲﾙを開く' 10000 >/dev/null
+sleep 0.5
+shot=$(screenshot file_chosen)
+[ "$(dark_pixels "$shot" "300x12+$((PANEL_X + 70))+$((PANEL_Y + 118))")" -gt 30 ] || fail "no path in the file label"
+click_at $(button_centre $CMD_SET)
+wait_closed
+expected=$'[Section]\nBGM区分=2\nBGMﾘﾋﾟｰﾄ=12\nBGMﾌｧｲﾙ='"$(winpath "$music")"
+[ "$(ini_text)" = "$expected" ] || fail "settings file after choosing a file:
+$(ini_text)"

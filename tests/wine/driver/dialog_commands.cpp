@@ -1,0 +1,43 @@
+// The settings dialog seen from outside: where a client area lies on the screen (for pointing the real
+// mouse at it) and what an edit field holds now.
+#include "driver.h"
+
+namespace driver {
+namespace {
+
+bool ClientOrigin(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
+    if (window == nullptr) {
+        return false;
+    }
+    POINT origin{0, 0};
+    RECT client{};
+    if (!ClientToScreen(window, &origin) || !GetClientRect(window, &client)) {
+        return Fail("no client area");
+    }
+    PrintLine("client-origin x=" + std::to_string(origin.x) + " y=" + std::to_string(origin.y) +
+              " width=" + std::to_string(client.right) + " height=" + std::to_string(client.bottom));
+    return true;
+}
+
+// Asks the window itself: another program's edit field keeps no caption of its own.
+bool CurrentText(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
+    if (window == nullptr) {
+        return false;
+    }
+    char text[1024] = "";
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             5000, &length)) {
+        return Fail("no answer to WM_GETTEXT");
+    }
+    PrintLine("current-text text=" + ToUtf8(std::string(text, length)));
+    return true;
+}
+
+const Registration kClientOrigin({"client-origin", "WINDOW", 1, 1, ClientOrigin});
+const Registration kCurrentText({"current-text", "WINDOW", 1, 1, CurrentText});
+
+}  // namespace
+}  // namespace driver
