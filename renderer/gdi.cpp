@@ -95,6 +95,8 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     if (RenderWindow == nullptr) {
         return 0;
     }
+    // The rest is not checked: nothing is reported anyway, and a failure shows only as a missing
+    // picture, menu item or screen-saver change.
     ShowWindow(RenderWindow, SW_SHOWNORMAL);
     RenderDC = GetDC(RenderWindow);
     BuildBitmapHeader();
