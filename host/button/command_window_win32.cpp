@@ -168,7 +168,7 @@ void CommandWindow::Paint() {
   HDC dc = BeginPaint(window_, &paint);
   if (dc == nullptr) return;
   if (command_.Opaque()) {
-    BitBlt(dc, 0, 0, canvas_.Width(), canvas_.Height(), canvas_.Image(), 0, 0, SRCCOPY);
+    canvas_.Image().Show(dc);
   } else {
     PaintContainerBackground(window_, dc);
   }

@@ -21,60 +21,33 @@ HBITMAP SkinBitmap(Skin skin) {
 
 }  // namespace
 
-GdiFaceCanvas::~GdiFaceCanvas() { Release(); }
-
-void GdiFaceCanvas::Release() {
-  if (image_ != nullptr) {
-    SelectObject(image_, previousBitmap_);
-    DeleteDC(image_);
-    image_ = nullptr;
-  }
-  if (bitmap_ != nullptr) {
-    DeleteObject(bitmap_);
-    bitmap_ = nullptr;
-  }
-  width_ = height_ = 0;
-}
-
 void GdiFaceCanvas::Resize(int32_t width, int32_t height) {
-  Release();
-  HDC screen = GetDC(window_);
-  if (screen == nullptr) return;
-  image_ = CreateCompatibleDC(screen);
-  bitmap_ = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(window_, screen);
-  if (image_ == nullptr || bitmap_ == nullptr) {
-    Release();
-    return;
-  }
-  previousBitmap_ = SelectObject(image_, bitmap_);
-  width_ = width;
-  height_ = height;
-  Clear();
+  if (image_.Create(window_, width, height)) Clear();
 }
 
 void GdiFaceCanvas::Clear() {
-  if (image_ == nullptr) return;
-  const RECT all{0, 0, width_, height_};
-  FillRect(image_, &all, GetSysColorBrush(COLOR_BTNFACE));
+  if (image_.Dc() == nullptr) return;
+  const RECT all{0, 0, image_.Width(), image_.Height()};
+  FillRect(image_.Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void GdiFaceCanvas::FillVerticalGradient(const GradientVertex& a, const GradientVertex& b) {
-  if (image_ == nullptr) return;
+  if (image_.Dc() == nullptr) return;
   TRIVERTEX vertices[2] = {{a.x, a.y, a.red, a.green, a.blue, a.alpha}, {b.x, b.y, b.red, b.green, b.blue, b.alpha}};
   GRADIENT_RECT rect{0, 1};
-  GradientFill(image_, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+  GradientFill(image_.Dc(), vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
 }
 
 void GdiFaceCanvas::PaintPicture(Skin skin, const PixelRect& source, const PixelRect& destination) {
   HBITMAP picture = SkinBitmap(skin);
-  if (image_ == nullptr || picture == nullptr) return;
-  HDC sourceDc = CreateCompatibleDC(image_);
+  HDC image = image_.Dc();
+  if (image == nullptr || picture == nullptr) return;
+  HDC sourceDc = CreateCompatibleDC(image);
   if (sourceDc == nullptr) return;
   const HGDIOBJ previous = SelectObject(sourceDc, picture);
   // Pixel replication: no smoothing of the stretched edges.
-  SetStretchBltMode(image_, COLORONCOLOR);
-  StretchBlt(image_, destination.x, destination.y, destination.width, destination.height, sourceDc, source.x,
+  SetStretchBltMode(image, COLORONCOLOR);
+  StretchBlt(image, destination.x, destination.y, destination.width, destination.height, sourceDc, source.x,
              source.y, source.width, source.height, SRCCOPY);
   SelectObject(sourceDc, previous);
   DeleteDC(sourceDc);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "face_canvas.h"
+#include "memory_image_win32.h"
 
 namespace Vantor {
 
@@ -11,30 +12,20 @@ class GdiFaceCanvas : public FaceCanvas {
  public:
   // The window handle is read when drawing, so the canvas can exist before its window.
   explicit GdiFaceCanvas(const HWND& window) : window_(window) {}
-  ~GdiFaceCanvas() override;
-  GdiFaceCanvas(const GdiFaceCanvas&) = delete;
-  GdiFaceCanvas& operator=(const GdiFaceCanvas&) = delete;
-
   // A new, cleared image of the window's client size.
   void Resize(int32_t width, int32_t height);
-  HDC Image() const { return image_; }
+  const MemoryImage& Image() const { return image_; }
 
-  int32_t Width() const override { return width_; }
-  int32_t Height() const override { return height_; }
+  int32_t Width() const override { return image_.Width(); }
+  int32_t Height() const override { return image_.Height(); }
   void Clear() override;
   void FillVerticalGradient(const GradientVertex& a, const GradientVertex& b) override;
   void PaintPicture(Skin skin, const PixelRect& source, const PixelRect& destination) override;
   void Refresh() override;
 
  private:
-  void Release();
-
   const HWND& window_;
-  HDC image_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previousBitmap_ = nullptr;
-  int32_t width_ = 0;
-  int32_t height_ = 0;
+  MemoryImage image_;
 };
 
 }  // namespace Vantor

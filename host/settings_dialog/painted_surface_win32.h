@@ -2,30 +2,19 @@
 // A window's painted background, kept in a bitmap so that it shows again after being covered.
 #include <windows.h>
 
+#include "memory_image_win32.h"
 #include "paint_gradient.h"
 
 namespace Vantor_P {
 
 class PaintedSurface {
  public:
-  PaintedSurface() = default;
-  ~PaintedSurface() { Release(); }
-  PaintedSurface(const PaintedSurface&) = delete;
-  PaintedSurface& operator=(const PaintedSurface&) = delete;
-
   // PaintGradient over the window's client size, one line per pixel row.
   void Paint(HWND window, GradientSurface surface);
-  // Copies the painted background onto a device context at its origin.
-  void Show(HDC dc) const;
+  void Show(HDC dc) const { image_.Show(dc); }
 
  private:
-  void Release();
-
-  HDC image_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previousBitmap_ = nullptr;
-  int width_ = 0;
-  int height_ = 0;
+  Vantor::MemoryImage image_;
 };
 
 }  // namespace Vantor_P

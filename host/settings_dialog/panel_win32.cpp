@@ -13,11 +13,12 @@ constexpr const char* KindCaptionNames[3] = {"lbl_BGM(0)", "lbl_BGM(1)", "lbl_BG
 
 RECT PlaceRect(std::string_view name) { return PixelRect(Place(name).rect); }
 
+// One line each; a face wider than the one the layout was made for may run past the label's right edge.
 void DrawLabel(HDC dc, std::string_view name, UINT alignment) {
   const ControlPlace& place = Place(name);
   RECT rect = PixelRect(place.rect);
   const std::string text = ToAnsi(std::string(place.caption));
-  DrawTextA(dc, text.c_str(), int(text.size()), &rect, alignment | DT_NOPREFIX | DT_WORDBREAK);
+  DrawTextA(dc, text.c_str(), int(text.size()), &rect, alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "ansi_text.h"
 #include "command_window_win32.h"
@@ -69,6 +70,34 @@ class SettingsWindow : public DialogControls {
   std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
   std::unique_ptr<Form> form_;  // last: it refers to the buttons
 };
+
+// What the window and the panel answer alike: their painted background (and what lies on it) and the
+// screen-wide pointer. Nothing for other messages.
+std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface, const PanelContent* content,
+                                      UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      if (HDC dc = BeginPaint(window, &paint)) {
+        surface.Show(dc);
+        if (content != nullptr) PaintPanelContent(dc, *content);
+        EndPaint(window, &paint);
+      }
+      return 0;
+    }
+    case WM_PRINTCLIENT:  // a transparent button asks for what lies beneath it
+      surface.Show(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_SETCURSOR:
+      if (!HourglassPointer()) return std::nullopt;
+      SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+      return TRUE;
+    default:
+      return std::nullopt;
+  }
+}
 
 bool RegisterClasses(WNDPROC windowProc) {
   static const bool registered = [windowProc] {
@@ -213,30 +242,12 @@ LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wP
 }
 
 LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto result = SurfaceMessage(window_, windowImage_, nullptr, message, wParam)) return *result;
   switch (message) {
     case WM_SIZE:  // Form_Resize
       windowImage_.Paint(window_, GradientSurface::Window);
       InvalidateRect(window_, nullptr, FALSE);
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      if (HDC dc = BeginPaint(window_, &paint)) {
-        windowImage_.Show(dc);
-        EndPaint(window_, &paint);
-      }
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      windowImage_.Show(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_SETCURSOR:
-      if (HourglassPointer()) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-        return TRUE;
-      }
-      break;
     case WM_COMMAND:
       // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
@@ -254,24 +265,11 @@ LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto result = SurfaceMessage(panel_, panelImage_, &content_, message, wParam)) return *result;
   switch (message) {
     case WM_SIZE:  // Form_Resize paints the panel after the window
       panelImage_.Paint(panel_, GradientSurface::Panel);
       InvalidateRect(panel_, nullptr, FALSE);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      if (HDC dc = BeginPaint(panel_, &paint)) {
-        panelImage_.Show(dc);
-        PaintPanelContent(dc, content_);
-        EndPaint(panel_, &paint);
-      }
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      panelImage_.Show(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -294,12 +292,6 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
       }
       return 0;
     }
-    case WM_SETCURSOR:
-      if (HourglassPointer()) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-        return TRUE;
-      }
-      break;
     case WM_NCDESTROY:
       panel_ = nullptr;
       break;
