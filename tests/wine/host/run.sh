@@ -17,6 +17,6 @@ for arguments in /s ""; do
   started=$(date +%s%N)
   drv key Vantor_Render VK_ESCAPE >/dev/null
   wait_line "$log" '^exit code=0$' 5 >/dev/null
-  echo "\"$arguments\": host $host_pid ended $(( ($(date +%s%N) - started) / 1000000 )) ms after Esc"
+  echo "\"$arguments\": host $host_pid ended $(( ($(date +%s%N) - started) / 1000000 )) ms after Esc" | tee -a "$ARTIFACTS/timings.txt"
   drv wait-no-window Vantor_Render 5000 >/dev/null
 done
