@@ -5,23 +5,23 @@
 namespace Vantor_B {
 
 struct TimerPort {
-  virtual ~TimerPort() = default;
-  virtual void StartTimer(int id, uint32_t intervalMs) = 0;
-  virtual void StopTimer(int id) = 0;
+    virtual ~TimerPort() = default;
+    virtual void StartTimer(int id, uint32_t intervalMs) = 0;
+    virtual void StopTimer(int id) = 0;
 };
 
 class FormTimer {
- public:
-  FormTimer(TimerPort& port, int id, uint32_t intervalMs, bool enabled);
-  bool Enabled() const { return enabled_; }
-  // Setting the state it already has leaves a running countdown alone.
-  void SetEnabled(bool enabled);
+  public:
+    FormTimer(TimerPort& port, int id, uint32_t intervalMs, bool enabled);
+    bool Enabled() const { return enabled_; }
+    // Setting the state it already has leaves a running countdown alone.
+    void SetEnabled(bool enabled);
 
- private:
-  TimerPort& port_;
-  int id_;
-  uint32_t intervalMs_;
-  bool enabled_ = false;
+  private:
+    TimerPort& port_;
+    int id_;
+    uint32_t intervalMs_;
+    bool enabled_ = false;
 };
 
 }  // namespace Vantor_B

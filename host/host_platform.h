@@ -7,46 +7,46 @@
 namespace Vantor_B {
 
 struct WindowRect {
-  int32_t left = 0, top = 0, right = 0, bottom = 0;
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
 struct HostPlatform {
-  virtual ~HostPlatform() = default;
+    virtual ~HostPlatform() = default;
 
-  // The command-line arguments without the program's own name, read afresh on every call.
-  virtual std::string ArgumentText() = 0;
-  // The folder of the running host program, without a trailing backslash.
-  virtual std::string HostFolder() = 0;
+    // The command-line arguments without the program's own name, read afresh on every call.
+    virtual std::string ArgumentText() = 0;
+    // The folder of the running host program, without a trailing backslash.
+    virtual std::string HostFolder() = 0;
 
-  // A top-level window, visible or hidden, with exactly this title exists.
-  virtual bool TopLevelWindowExists(const std::string& title) = 0;
-  virtual bool IsWindow(int32_t handle) = 0;
-  // False (rectangle untouched) when the window's rectangle cannot be read.
-  virtual bool GetWindowRect(int32_t handle, WindowRect& rect) = 0;
-  virtual double TwipsPerPixelX() = 0;
-  virtual double TwipsPerPixelY() = 0;
-  // Returns the new cursor display count.
-  virtual int32_t ShowCursor(bool show) = 0;
-  // Modal, OK button only, no icon.
-  virtual void MessageBox(const std::string& text, const std::string& title) = 0;
+    // A top-level window, visible or hidden, with exactly this title exists.
+    virtual bool TopLevelWindowExists(const std::string& title) = 0;
+    virtual bool IsWindow(int32_t handle) = 0;
+    // False (rectangle untouched) when the window's rectangle cannot be read.
+    virtual bool GetWindowRect(int32_t handle, WindowRect& rect) = 0;
+    virtual double TwipsPerPixelX() = 0;
+    virtual double TwipsPerPixelY() = 0;
+    // Returns the new cursor display count.
+    virtual int32_t ShowCursor(bool show) = 0;
+    // Modal, OK button only, no icon.
+    virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
 
-  virtual bool CanOpenForReading(const std::string& path) = 0;
-  // The value up to its first NUL, as the platform puts it into a buffer of bufferSize bytes.
-  virtual std::string ReadProfileString(const std::string& section, const std::string& key,
-                                        const std::string& path, uint32_t bufferSize) = 0;
-  virtual int32_t WriteProfileString(const std::string& section, const std::string& key,
-                                     const std::string& value, const std::string& path) = 0;
+    virtual bool CanOpenForReading(const std::string& path) = 0;
+    // The value up to its first NUL, as the platform puts it into a buffer of bufferSize bytes.
+    virtual std::string ReadProfileValue(const std::string& section, const std::string& key,
+                                         const std::string& path, uint32_t bufferSize) = 0;
+    virtual int32_t WriteProfileValue(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& path) = 0;
 
-  // Starts the program with no arguments in a normal window; returns once its window can be looked for.
-  virtual void StartProgram(const std::string& path) = 0;
+    // Starts the program with no arguments in a normal window; returns once its window can be looked for.
+    virtual void StartProgram(const std::string& path) = 0;
 
-  // The forms: the preview inside the given window (pixel size), the hidden run form, the modal dialog.
-  virtual void OpenPreview(int32_t parent, int32_t width, int32_t height) = 0;
-  virtual void LoadRunForm() = 0;
-  virtual void ShowSettingsDialog() = 0;
+    // The forms: the preview inside the given window (pixel size), the hidden run form, the modal dialog.
+    virtual void OpenPreview(int32_t parent, int32_t width, int32_t height) = 0;
+    virtual void LoadRunForm() = 0;
+    virtual void ShowSettingsDialog() = 0;
 
-  // Ends the whole process at once; the Windows implementation does not return.
-  virtual void EndProcess() = 0;
+    // Ends the whole process at once; the Windows implementation does not return.
+    virtual void EndProcess() = 0;
 };
 
 }  // namespace Vantor_B

@@ -23,46 +23,52 @@ constexpr size_t kIniNameBufferSize = 128;
 
 // Empty gives 0; a value that is no number or does not fit leaves the global as it was.
 void LoadInteger(int16_t& global, const char* key) {
-  const std::string value = IniRead(kSettingsSection, key, SettingsPath());
-  if (value.empty()) {
-    global = 0;
-    return;
-  }
-  if (const std::optional<int16_t> number = SettingsInteger(value)) global = *number;
+    const std::string value = IniRead(kSettingsSection, key, SettingsPath());
+    if (value.empty()) {
+        global = 0;
+        return;
+    }
+    if (const std::optional<int16_t> number = SettingsInteger(value)) global = *number;
 }
 
 }  // namespace
 
-void UsePlatform(HostPlatform& platform) { installedPlatform = &platform; }
+void UsePlatform(HostPlatform& platform) {
+    installedPlatform = &platform;
+}
 
-HostPlatform& Platform() { return *installedPlatform; }
+HostPlatform& Platform() {
+    return *installedPlatform;
+}
 
-std::string SettingsPath() { return Platform().HostFolder() + kSettingsFileName; }
+std::string SettingsPath() {
+    return Platform().HostFolder() + kSettingsFileName;
+}
 
 std::string IniRead(const std::string& section, const std::string& key, const std::string& path) {
-  return Platform().ReadProfileString(section, key, path, kIniValueBufferSize);
+    return Platform().ReadProfileValue(section, key, path, kIniValueBufferSize);
 }
 
 void IniWrite(const std::string& section, const std::string& key, const std::string& value,
               const std::string& path) {
-  LastApiResult = Platform().WriteProfileString(LeftCharacters(section, kIniNameBufferSize - 1),
-                                                LeftCharacters(key, kIniNameBufferSize - 1), value, path);
+    LastApiResult = Platform().WriteProfileValue(LeftCharacters(section, kIniNameBufferSize - 1),
+                                                 LeftCharacters(key, kIniNameBufferSize - 1), value, path);
 }
 
 void LoadSettings() {
-  LoadInteger(BgmKind, kKeyBgmKind);
-  LoadInteger(BgmRepeatTrack, kKeyBgmRepeatTrack);
-  BgmFile = IniRead(kSettingsSection, kKeyBgmFile, SettingsPath());
-  // A stale path is dropped whatever the kind, so the dialog never offers a file that has gone.
-  if (!BgmFile.empty() && FileExists(BgmFile)) return;
-  BgmFile.clear();
-  if (BgmKind == 2) BgmKind = 0;
+    LoadInteger(BgmKind, kKeyBgmKind);
+    LoadInteger(BgmRepeatTrack, kKeyBgmRepeatTrack);
+    BgmFile = IniRead(kSettingsSection, kKeyBgmFile, SettingsPath());
+    // A stale path is dropped whatever the kind, so the dialog never offers a file that has gone.
+    if (!BgmFile.empty() && FileExists(BgmFile)) return;
+    BgmFile.clear();
+    if (BgmKind == 2) BgmKind = 0;
 }
 
 bool FileExists(const std::string& path) {
-  std::string file = path;
-  if (!file.empty() && file.back() == '\\') file.pop_back();
-  return !file.empty() && Platform().CanOpenForReading(file);
+    std::string file = path;
+    if (!file.empty() && file.back() == '\\') file.pop_back();
+    return !file.empty() && Platform().CanOpenForReading(file);
 }
 
 }  // namespace Vantor_B

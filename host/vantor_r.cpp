@@ -10,30 +10,32 @@ namespace Vantor_R {
 namespace {
 
 int32_t PixelsThroughTwips(int32_t pixels, double twipsPerPixel) {
-  const int16_t twips = Vantor_B::RoundToInt16(twipsPerPixel * pixels).value_or(0);
-  return static_cast<int32_t>(std::nearbyint(twips / twipsPerPixel));
+    const int16_t twips = Vantor_B::RoundToInt16(twipsPerPixel * pixels).value_or(0);
+    return static_cast<int32_t>(std::nearbyint(twips / twipsPerPixel));
 }
 
 }  // namespace
 
 PixelSize PreviewSize(const Vantor_B::WindowRect& parent, double twipsPerPixelX, double twipsPerPixelY) {
-  return {PixelsThroughTwips(parent.right - parent.left, twipsPerPixelX),
-          PixelsThroughTwips(parent.bottom - parent.top, twipsPerPixelY)};
+    return {PixelsThroughTwips(parent.right - parent.left, twipsPerPixelX),
+            PixelsThroughTwips(parent.bottom - parent.top, twipsPerPixelY)};
 }
 
 void Open() {
-  Vantor_B::HostPlatform& platform = Vantor_B::Platform();
-  const int32_t parent = Vantor_B::PreviewParentHandle(platform.ArgumentText());
-  if (!platform.IsWindow(parent)) {
-    platform.EndProcess();
-    return;
-  }
-  Vantor_B::WindowRect rect;
-  platform.GetWindowRect(parent, rect);
-  const PixelSize size = PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY());
-  platform.OpenPreview(parent, size.width, size.height);
+    Vantor_B::HostPlatform& platform = Vantor_B::Platform();
+    const int32_t parent = Vantor_B::PreviewParentHandle(platform.ArgumentText());
+    if (!platform.IsWindow(parent)) {
+        platform.EndProcess();
+        return;
+    }
+    Vantor_B::WindowRect rect;
+    platform.GetWindowRect(parent, rect);
+    const PixelSize size = PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY());
+    platform.OpenPreview(parent, size.width, size.height);
 }
 
-void Form_Unload() { Vantor_B::Platform().EndProcess(); }
+void Form_Unload() {
+    Vantor_B::Platform().EndProcess();
+}
 
 }  // namespace Vantor_R

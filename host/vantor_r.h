@@ -10,7 +10,7 @@ inline constexpr int32_t kPictureWidth = 152;
 inline constexpr int32_t kPictureHeight = 112;
 
 struct PixelSize {
-  int32_t width = 0, height = 0;
+    int32_t width = 0, height = 0;
 };
 
 // The form's size in pixels: the parent's size in twips, rounded to 16 bits (0 when it does not fit),

@@ -8,7 +8,7 @@
 namespace Vantor_S {
 
 std::string FileKind(const std::string& path) {
-  return Vantor_B::UpperAscii(path.size() < 3 ? path : path.substr(path.size() - 3));
+    return Vantor_B::UpperAscii(path.size() < 3 ? path : path.substr(path.size() - 3));
 }
 
 RunForm::RunForm(Vantor_B::HostPlatform& platform, Music& music, Vantor_B::TimerPort& timers)
@@ -19,57 +19,67 @@ RunForm::RunForm(Vantor_B::HostPlatform& platform, Music& music, Vantor_B::Timer
       music_(music) {}
 
 void RunForm::Form_Load() {
-  if (Vantor_B::BgmKind == 1) {
-    music_.CdOpen();
-    Timer2.SetEnabled(true);
-  }
-  if (Vantor_B::BgmKind == 2) {
-    const std::string kind = FileKind(Vantor_B::BgmFile);
-    if (kind == "WAV") music_.WavPlay();
-    if (kind == "MP3") {
-      music_.Mp3Open();
-      Timer1.SetEnabled(true);
+    if (Vantor_B::BgmKind == 1) {
+        music_.CdOpen();
+        Timer2.SetEnabled(true);
     }
-  }
-  // Returns once the renderer's window can be looked for, so the first watch tick cannot miss it.
-  platform_.StartProgram(platform_.HostFolder() + Vantor_B::kRendererFileName);
+    if (Vantor_B::BgmKind == 2) {
+        const std::string kind = FileKind(Vantor_B::BgmFile);
+        if (kind == "WAV") music_.WavPlay();
+        if (kind == "MP3") {
+            music_.Mp3Open();
+            Timer1.SetEnabled(true);
+        }
+    }
+    // Returns once the renderer's window can be looked for, so the first watch tick cannot miss it.
+    platform_.StartProgram(platform_.HostFolder() + Vantor_B::kRendererFileName);
 }
 
 void RunForm::Form_QueryUnload() {
-  // A CD whose polling stopped after a device error is left as it is.
-  if (Timer2.Enabled()) {
-    Timer2.SetEnabled(false);
-    music_.CdClose();
-  }
-  if (Vantor_B::BgmKind == 2) {
-    const std::string kind = FileKind(Vantor_B::BgmFile);
-    if (kind == "WAV") music_.WavStop();
-    if (kind == "MP3") music_.Mp3Close();
-  }
-  if (Vantor_B::ModeLetter(platform_.ArgumentText()) == "S") Vantor_B::CursorCount = platform_.ShowCursor(true);
-  platform_.EndProcess();
+    // A CD whose polling stopped after a device error is left as it is.
+    if (Timer2.Enabled()) {
+        Timer2.SetEnabled(false);
+        music_.CdClose();
+    }
+    if (Vantor_B::BgmKind == 2) {
+        const std::string kind = FileKind(Vantor_B::BgmFile);
+        if (kind == "WAV") music_.WavStop();
+        if (kind == "MP3") music_.Mp3Close();
+    }
+    if (Vantor_B::ModeLetter(platform_.ArgumentText()) == "S")
+        Vantor_B::CursorCount = platform_.ShowCursor(true);
+    platform_.EndProcess();
 }
 
-void RunForm::Timer1_Timer() { music_.Mp3Poll(); }
+void RunForm::Timer1_Timer() {
+    music_.Mp3Poll();
+}
 
 void RunForm::Timer2_Timer() {
-  music_.CdPoll();
-  Timer2.SetEnabled(music_.CdPollActive());
+    music_.CdPoll();
+    Timer2.SetEnabled(music_.CdPollActive());
 }
 
 void RunForm::Timer3_Timer() {
-  if (platform_.TopLevelWindowExists(Vantor_B::kRendererWindowTitle)) return;
-  Timer3.SetEnabled(false);
-  Form_QueryUnload();
+    if (platform_.TopLevelWindowExists(Vantor_B::kRendererWindowTitle)) return;
+    Timer3.SetEnabled(false);
+    Form_QueryUnload();
 }
 
 void RunForm::Tick(int timerId) {
-  switch (timerId) {
-    case kTimer1: Timer1_Timer(); break;
-    case kTimer2: Timer2_Timer(); break;
-    case kTimer3: Timer3_Timer(); break;
-    default: break;
-  }
+    switch (timerId) {
+        case kTimer1:
+            Timer1_Timer();
+            break;
+        case kTimer2:
+            Timer2_Timer();
+            break;
+        case kTimer3:
+            Timer3_Timer();
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace Vantor_S

@@ -8,7 +8,9 @@
 #include "vantor_s.h"
 
 // Window handles on the command line are 32-bit; on 64-bit Windows they are sign-extended.
-inline HWND WindowOfHandle(int32_t handle) { return reinterpret_cast<HWND>(static_cast<intptr_t>(handle)); }
+inline HWND WindowOfHandle(int32_t handle) {
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+}
 
 // The hidden top-level window "Vantor_Main"; its load handler runs before this returns.
 void LoadRunFormWindow(Vantor_B::HostPlatform& platform, Vantor_S::Music& music);

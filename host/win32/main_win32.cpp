@@ -7,18 +7,18 @@
 #include "win32_host_platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  Vantor_BGM::UseSoundPlatform(SystemSoundPlatform());
-  static BgmMusic music;
-  static Win32HostPlatform platform(music);
-  Vantor_B::UsePlatform(platform);
+    Vantor_BGM::UseSoundPlatform(SystemSoundPlatform());
+    static BgmMusic music;
+    static Win32HostPlatform platform(music);
+    Vantor_B::UsePlatform(platform);
 
-  Vantor_B::Main();
+    Vantor_B::Main();
 
-  // One thread, one loop: form events and timer ticks, until a form ends the process.
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  ExitProcess(0);
+    // One thread, one loop: form events and timer ticks, until a form ends the process.
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    ExitProcess(0);
 }

@@ -13,65 +13,65 @@ constexpr char kPreviewFormClass[] = "Quorrel_PreviewForm";
 
 // Img_Prev: the preview picture, drawn at its own size from the top-left corner of its area.
 struct PictureControl {
-  HBITMAP picture = nullptr;
-  RECT area{};
+    HBITMAP picture = nullptr;
+    RECT area{};
 
-  void Paint(HDC target) const {
-    if (picture == nullptr) return;
-    HDC source = CreateCompatibleDC(target);
-    if (source == nullptr) return;
-    HGDIOBJ previous = SelectObject(source, picture);
-    BitBlt(target, area.left, area.top, std::min<LONG>(Vantor_R::kPictureWidth, area.right - area.left),
-           std::min<LONG>(Vantor_R::kPictureHeight, area.bottom - area.top), source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
-  }
+    void Paint(HDC target) const {
+        if (picture == nullptr) return;
+        HDC source = CreateCompatibleDC(target);
+        if (source == nullptr) return;
+        HGDIOBJ previous = SelectObject(source, picture);
+        BitBlt(target, area.left, area.top, std::min<LONG>(Vantor_R::kPictureWidth, area.right - area.left),
+               std::min<LONG>(Vantor_R::kPictureHeight, area.bottom - area.top), source, 0, 0, SRCCOPY);
+        SelectObject(source, previous);
+        DeleteDC(source);
+    }
 };
 
 PictureControl Img_Prev;
 
 LRESULT CALLBACK PreviewFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      if (HDC target = BeginPaint(window, &paint)) {
-        Img_Prev.Paint(target);
-        EndPaint(window, &paint);
-      }
-      return 0;
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            if (HDC target = BeginPaint(window, &paint)) {
+                Img_Prev.Paint(target);
+                EndPaint(window, &paint);
+            }
+            return 0;
+        }
+        case WM_DESTROY:
+            // Also when the preview window, our parent, is destroyed: the host has nothing else to show.
+            Vantor_R::Form_Unload();
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
     }
-    case WM_DESTROY:
-      // Also when the preview window, our parent, is destroyed: the host has nothing else to show.
-      Vantor_R::Form_Unload();
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
 }
 
 }  // namespace
 
 void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA formClass{};
-  formClass.lpfnWndProc = PreviewFormProc;
-  formClass.hInstance = instance;
-  formClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  formClass.lpszClassName = kPreviewFormClass;
-  if (!RegisterClassA(&formClass)) {
-    Vantor_R::Form_Unload();
-    return;
-  }
-  // A DIB section keeps the picture's colours exact whatever the display's depth.
-  Img_Prev.picture = static_cast<HBITMAP>(
-      LoadImageA(instance, MAKEINTRESOURCEA(kPreviewPictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  Img_Prev.area = {0, 0, width, height};
-  HWND window = CreateWindowExA(0, kPreviewFormClass, ToAnsi(Vantor_B::kPreviewFormTitle).c_str(),
-                                WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOfHandle(parent), nullptr,
-                                instance, nullptr);
-  if (window == nullptr) {
-    Vantor_R::Form_Unload();
-    return;
-  }
-  ShowWindow(window, SW_SHOWNORMAL);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA formClass{};
+    formClass.lpfnWndProc = PreviewFormProc;
+    formClass.hInstance = instance;
+    formClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    formClass.lpszClassName = kPreviewFormClass;
+    if (!RegisterClassA(&formClass)) {
+        Vantor_R::Form_Unload();
+        return;
+    }
+    // A DIB section keeps the picture's colours exact whatever the display's depth.
+    Img_Prev.picture = static_cast<HBITMAP>(
+        LoadImageA(instance, MAKEINTRESOURCEA(kPreviewPictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    Img_Prev.area = {0, 0, width, height};
+    HWND window = CreateWindowExA(0, kPreviewFormClass, ToAnsi(Vantor_B::kPreviewFormTitle).c_str(),
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOfHandle(parent),
+                                  nullptr, instance, nullptr);
+    if (window == nullptr) {
+        Vantor_R::Form_Unload();
+        return;
+    }
+    ShowWindow(window, SW_SHOWNORMAL);
 }

@@ -11,53 +11,53 @@ constexpr char kRunFormClass[] = "Quorrel_RunForm";
 
 // The form's window ticks its timers; only one run form lives in a process.
 class RunFormTimers : public Vantor_B::TimerPort {
- public:
-  void StartTimer(int id, uint32_t intervalMs) override { SetTimer(window, id, intervalMs, nullptr); }
-  void StopTimer(int id) override { KillTimer(window, id); }
-  HWND window = nullptr;
+  public:
+    void StartTimer(int id, uint32_t intervalMs) override { SetTimer(window, id, intervalMs, nullptr); }
+    void StopTimer(int id) override { KillTimer(window, id); }
+    HWND window = nullptr;
 };
 
 RunFormTimers timers;
 std::optional<Vantor_S::RunForm> form;
 
 LRESULT CALLBACK RunFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (form) {
-    switch (message) {
-      case WM_TIMER:
-        form->Tick(static_cast<int>(wParam));
-        return 0;
-      case WM_CLOSE:
-        form->Form_QueryUnload();
-        return 0;
-      case WM_ENDSESSION:
-        if (wParam) form->Form_QueryUnload();
-        return 0;
-      default:
-        break;
+    if (form) {
+        switch (message) {
+            case WM_TIMER:
+                form->Tick(static_cast<int>(wParam));
+                return 0;
+            case WM_CLOSE:
+                form->Form_QueryUnload();
+                return 0;
+            case WM_ENDSESSION:
+                if (wParam) form->Form_QueryUnload();
+                return 0;
+            default:
+                break;
+        }
     }
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 void LoadRunFormWindow(Vantor_B::HostPlatform& platform, Vantor_S::Music& music) {
-  WNDCLASSA formClass{};
-  formClass.lpfnWndProc = RunFormProc;
-  formClass.hInstance = GetModuleHandleA(nullptr);
-  formClass.lpszClassName = kRunFormClass;
-  if (!RegisterClassA(&formClass)) {
-    platform.EndProcess();
-    return;
-  }
-  // Never shown: the window is the run's marker and the owner of its timers.
-  timers.window = CreateWindowExA(0, kRunFormClass, ToAnsi(Vantor_B::kRunFormTitle).c_str(), WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  formClass.hInstance, nullptr);
-  if (timers.window == nullptr) {
-    platform.EndProcess();
-    return;
-  }
-  form.emplace(platform, music, timers);
-  form->Form_Load();
+    WNDCLASSA formClass{};
+    formClass.lpfnWndProc = RunFormProc;
+    formClass.hInstance = GetModuleHandleA(nullptr);
+    formClass.lpszClassName = kRunFormClass;
+    if (!RegisterClassA(&formClass)) {
+        platform.EndProcess();
+        return;
+    }
+    // Never shown: the window is the run's marker and the owner of its timers.
+    timers.window = CreateWindowExA(0, kRunFormClass, ToAnsi(Vantor_B::kRunFormTitle).c_str(),
+                                    WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, nullptr, nullptr, formClass.hInstance, nullptr);
+    if (timers.window == nullptr) {
+        platform.EndProcess();
+        return;
+    }
+    form.emplace(platform, music, timers);
+    form->Form_Load();
 }

@@ -16,106 +16,118 @@ constexpr DWORD kRendererReadyWaitMs = 10000;
 constexpr double kTwipsPerInch = 1440;
 
 double TwipsPerPixel(int axis) {
-  HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return 15;
-  const int dotsPerInch = GetDeviceCaps(screen, axis);
-  ReleaseDC(nullptr, screen);
-  return dotsPerInch > 0 ? kTwipsPerInch / dotsPerInch : 15;
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return 15;
+    const int dotsPerInch = GetDeviceCaps(screen, axis);
+    ReleaseDC(nullptr, screen);
+    return dotsPerInch > 0 ? kTwipsPerInch / dotsPerInch : 15;
 }
 
 }  // namespace
 
 std::string Win32HostPlatform::ArgumentText() {
-  return FromAnsi(Vantor_B::ArgumentsAfterProgramName(GetCommandLineA()));
+    return FromAnsi(Vantor_B::ArgumentsAfterProgramName(GetCommandLineA()));
 }
 
 std::string Win32HostPlatform::HostFolder() {
-  std::vector<char> name(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length == 0) return {};
-    if (length < name.size()) {
-      const std::string path = FromAnsi(std::string(name.data(), length));
-      const size_t slash = path.find_last_of('\\');
-      return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    std::vector<char> name(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0) return {};
+        if (length < name.size()) {
+            const std::string path = FromAnsi(std::string(name.data(), length));
+            const size_t slash = path.find_last_of('\\');
+            return slash == std::string::npos ? std::string() : path.substr(0, slash);
+        }
+        name.resize(name.size() * 2);
     }
-    name.resize(name.size() * 2);
-  }
 }
 
 bool Win32HostPlatform::TopLevelWindowExists(const std::string& title) {
-  return FindWindowA(nullptr, ToAnsi(title).c_str()) != nullptr;
+    return FindWindowA(nullptr, ToAnsi(title).c_str()) != nullptr;
 }
 
-bool Win32HostPlatform::IsWindow(int32_t handle) { return ::IsWindow(WindowOfHandle(handle)) != FALSE; }
+bool Win32HostPlatform::IsWindow(int32_t handle) {
+    return ::IsWindow(WindowOfHandle(handle)) != FALSE;
+}
 
 bool Win32HostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) {
-  RECT area;
-  if (!::GetWindowRect(WindowOfHandle(handle), &area)) return false;
-  rect = {area.left, area.top, area.right, area.bottom};
-  return true;
+    RECT area;
+    if (!::GetWindowRect(WindowOfHandle(handle), &area)) return false;
+    rect = {area.left, area.top, area.right, area.bottom};
+    return true;
 }
 
-double Win32HostPlatform::TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
+double Win32HostPlatform::TwipsPerPixelX() {
+    return TwipsPerPixel(LOGPIXELSX);
+}
 
-double Win32HostPlatform::TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+double Win32HostPlatform::TwipsPerPixelY() {
+    return TwipsPerPixel(LOGPIXELSY);
+}
 
-int32_t Win32HostPlatform::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+int32_t Win32HostPlatform::ShowCursor(bool show) {
+    return ::ShowCursor(show ? TRUE : FALSE);
+}
 
 void Win32HostPlatform::ShowMessage(const std::string& text, const std::string& title) {
-  MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
+    MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
 }
 
 bool Win32HostPlatform::CanOpenForReading(const std::string& path) {
-  HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  return true;
+    HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
 }
 
 std::string Win32HostPlatform::ReadProfileValue(const std::string& section, const std::string& key,
-                                                 const std::string& path, uint32_t bufferSize) {
-  std::vector<char> value(bufferSize, '\0');
-  GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), "", value.data(), bufferSize,
-                           ToAnsi(path).c_str());
-  return FromAnsi(value.data());
+                                                const std::string& path, uint32_t bufferSize) {
+    std::vector<char> value(bufferSize, '\0');
+    GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), "", value.data(), bufferSize,
+                             ToAnsi(path).c_str());
+    return FromAnsi(value.data());
 }
 
 int32_t Win32HostPlatform::WriteProfileValue(const std::string& section, const std::string& key,
-                                              const std::string& value, const std::string& path) {
-  return WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), ToAnsi(value).c_str(),
-                                    ToAnsi(path).c_str());
+                                             const std::string& value, const std::string& path) {
+    return WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), ToAnsi(value).c_str(),
+                                      ToAnsi(path).c_str());
 }
 
 void Win32HostPlatform::StartProgram(const std::string& path) {
-  const std::string program = ToAnsi(path);
-  // The quoted name alone: the program sees no arguments, and a folder with blanks still works.
-  std::string commandLine = '"' + program + '"';
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return;
-  }
-  // The renderer makes its window before it first looks at its messages, so once it is ready for input
-  // the first watch tick cannot miss the window.
-  WaitForInputIdle(process.hProcess, kRendererReadyWaitMs);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+    const std::string program = ToAnsi(path);
+    // The quoted name alone: the program sees no arguments, and a folder with blanks still works.
+    std::string commandLine = '"' + program + '"';
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return;
+    }
+    // The renderer makes its window before it first looks at its messages, so once it is ready for input
+    // the first watch tick cannot miss the window.
+    WaitForInputIdle(process.hProcess, kRendererReadyWaitMs);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }
 
 void Win32HostPlatform::OpenPreview(int32_t parent, int32_t width, int32_t height) {
-  OpenPreviewForm(parent, width, height);
+    OpenPreviewForm(parent, width, height);
 }
 
-void Win32HostPlatform::LoadRunForm() { LoadRunFormWindow(*this, music_); }
+void Win32HostPlatform::LoadRunForm() {
+    LoadRunFormWindow(*this, music_);
+}
 
 void Win32HostPlatform::ShowSettingsDialog() {
-  // The settings dialog opens here, modally and without an owner.
+    // The settings dialog opens here, modally and without an owner.
 }
 
-void Win32HostPlatform::EndProcess() { ExitProcess(0); }
+void Win32HostPlatform::EndProcess() {
+    ExitProcess(0);
+}

@@ -4,29 +4,29 @@
 #include "vantor_s.h"
 
 class Win32HostPlatform : public Vantor_B::HostPlatform {
- public:
-  explicit Win32HostPlatform(Vantor_S::Music& music) : music_(music) {}
+  public:
+    explicit Win32HostPlatform(Vantor_S::Music& music) : music_(music) {}
 
-  std::string ArgumentText() override;
-  std::string HostFolder() override;
-  bool TopLevelWindowExists(const std::string& title) override;
-  bool IsWindow(int32_t handle) override;
-  bool GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) override;
-  double TwipsPerPixelX() override;
-  double TwipsPerPixelY() override;
-  int32_t ShowCursor(bool show) override;
-  void ShowMessage(const std::string& text, const std::string& title) override;
-  bool CanOpenForReading(const std::string& path) override;
-  std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& path,
-                                uint32_t bufferSize) override;
-  int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
-                             const std::string& path) override;
-  void StartProgram(const std::string& path) override;
-  void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
-  void LoadRunForm() override;
-  void ShowSettingsDialog() override;
-  void EndProcess() override;
+    std::string ArgumentText() override;
+    std::string HostFolder() override;
+    bool TopLevelWindowExists(const std::string& title) override;
+    bool IsWindow(int32_t handle) override;
+    bool GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) override;
+    double TwipsPerPixelX() override;
+    double TwipsPerPixelY() override;
+    int32_t ShowCursor(bool show) override;
+    void ShowMessage(const std::string& text, const std::string& title) override;
+    bool CanOpenForReading(const std::string& path) override;
+    std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& path,
+                                 uint32_t bufferSize) override;
+    int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
+                              const std::string& path) override;
+    void StartProgram(const std::string& path) override;
+    void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
+    void LoadRunForm() override;
+    void ShowSettingsDialog() override;
+    void EndProcess() override;
 
- private:
-  Vantor_S::Music& music_;
+  private:
+    Vantor_S::Music& music_;
 };

@@ -1,40 +1,40 @@
-#include <gtest/gtest.h>
-
 #include "argument_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 TEST(ModeLetter, IsTheSecondCharacterUpperCased) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"/p 520", "P"}, {"-P 520", "P"}, {"xp520", "P"}, {"/s", "S"},   {"/S", "S"}, {"/sx", "S"},
-      {"/c:520", "C"}, {"s", ""},       {"", ""},       {"/a", "A"},   {"ss", "S"}, {"/ｓ", "ｓ"},
-      {"ａs", "S"},
-  };
-  for (const auto& [text, letter] : cases) EXPECT_EQ(Vantor_B::ModeLetter(text), letter) << text;
+    const std::pair<const char*, const char*> cases[] = {
+        {"/p 520", "P"}, {"-P 520", "P"}, {"xp520", "P"}, {"/s", "S"}, {"/S", "S"},
+        {"/sx", "S"},    {"/c:520", "C"}, {"s", ""},      {"", ""},    {"/a", "A"},
+        {"ss", "S"},     {"/ｓ", "ｓ"},   {"ａs", "S"},
+    };
+    for (const auto& [text, letter] : cases) EXPECT_EQ(Vantor_B::ModeLetter(text), letter) << text;
 }
 
 TEST(PreviewParentHandle, IsReadFromTheFourthCharacterOn) {
-  const std::pair<const char*, int32_t> cases[] = {
-      {"/p 520", 520},       {"xp520", 20},          {"/p", 0},             {"/p ", 0},
-      {"/p 2.5", 2},         {"/p 3.5", 4},          {"/p  5 2 0", 520},    {"/p &H208", 520},
-      {"/p -1", -1},         {"/p 4294967296", 0},   {"/p 1e400", 0},       {"/p 12:34", 12},
-      {"/pあ520", 520},
-  };
-  for (const auto& [text, handle] : cases) EXPECT_EQ(Vantor_B::PreviewParentHandle(text), handle) << text;
+    const std::pair<const char*, int32_t> cases[] = {
+        {"/p 520", 520}, {"xp520", 20},      {"/p", 0},         {"/p ", 0},    {"/p 2.5", 2},
+        {"/p 3.5", 4},   {"/p  5 2 0", 520}, {"/p &H208", 520}, {"/p -1", -1}, {"/p 4294967296", 0},
+        {"/p 1e400", 0}, {"/p 12:34", 12},   {"/pあ520", 520},
+    };
+    for (const auto& [text, handle] : cases) EXPECT_EQ(Vantor_B::PreviewParentHandle(text), handle) << text;
 }
 
 TEST(ArgumentsAfterProgramName, DropsTheProgramAndTheBlanksAfterIt) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Quorrel.scr /s", "/s"},
-      {"\"C:\\My Saver\\Quorrel.scr\" /p 520", "/p 520"},
-      {"\"C:\\My Saver\\Quorrel.scr\"/s", "/s"},
-      {"Quorrel.scr \t /c:520 ", "/c:520 "},
-      {"Quorrel.scr", ""},
-      {"\"C:\\Quorrel.scr\"", ""},
-      {"\"C:\\Quorrel.scr", ""},
-      {"", ""},
-  };
-  for (const auto& [line, arguments] : cases) EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line), arguments) << line;
+    const std::pair<const char*, const char*> cases[] = {
+        {"Quorrel.scr /s", "/s"},
+        {"\"C:\\My Saver\\Quorrel.scr\" /p 520", "/p 520"},
+        {"\"C:\\My Saver\\Quorrel.scr\"/s", "/s"},
+        {"Quorrel.scr \t /c:520 ", "/c:520 "},
+        {"Quorrel.scr", ""},
+        {"\"C:\\Quorrel.scr\"", ""},
+        {"\"C:\\Quorrel.scr", ""},
+        {"", ""},
+    };
+    for (const auto& [line, arguments] : cases)
+        EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line), arguments) << line;
 }
 
 }  // namespace

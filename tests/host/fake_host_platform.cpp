@@ -3,55 +3,57 @@
 namespace host_test {
 
 bool FakeHostPlatform::TopLevelWindowExists(const std::string& title) {
-  calls.push_back("FindWindow " + title);
-  return windows.count(title) != 0;
+    calls.push_back("FindWindow " + title);
+    return windows.count(title) != 0;
 }
 
 bool FakeHostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) {
-  if (windowHandles.count(handle) == 0) return false;
-  rect = parentRect;
-  return true;
+    if (windowHandles.count(handle) == 0) return false;
+    rect = parentRect;
+    return true;
 }
 
 int32_t FakeHostPlatform::ShowCursor(bool show) {
-  cursorCount += show ? 1 : -1;
-  calls.push_back(show ? "ShowCursor TRUE" : "ShowCursor FALSE");
-  return cursorCount;
+    cursorCount += show ? 1 : -1;
+    calls.push_back(show ? "ShowCursor TRUE" : "ShowCursor FALSE");
+    return cursorCount;
 }
 
-void FakeHostPlatform::MessageBox(const std::string& text, const std::string& title) {
-  calls.push_back("MessageBox " + title + ": " + text);
+void FakeHostPlatform::ShowMessage(const std::string& text, const std::string& title) {
+    calls.push_back("MessageBox " + title + ": " + text);
 }
 
 bool FakeHostPlatform::CanOpenForReading(const std::string& path) {
-  calls.push_back("Open " + path);
-  return readableFiles.count(path) != 0;
+    calls.push_back("Open " + path);
+    return readableFiles.count(path) != 0;
 }
 
-std::string FakeHostPlatform::ReadProfileString(const std::string& section, const std::string& key,
-                                                const std::string& path, uint32_t bufferSize) {
-  const auto found = profile.find(section + "|" + key + "|" + path);
-  if (found == profile.end()) return {};
-  // The platform fills at most bufferSize - 1 bytes and a NUL.
-  const std::string value = found->second.substr(0, bufferSize - 1);
-  return value.substr(0, value.find('\0'));
+std::string FakeHostPlatform::ReadProfileValue(const std::string& section, const std::string& key,
+                                               const std::string& path, uint32_t bufferSize) {
+    const auto found = profile.find(section + "|" + key + "|" + path);
+    if (found == profile.end()) return {};
+    // The platform fills at most bufferSize - 1 bytes and a NUL.
+    const std::string value = found->second.substr(0, bufferSize - 1);
+    return value.substr(0, value.find('\0'));
 }
 
-int32_t FakeHostPlatform::WriteProfileString(const std::string& section, const std::string& key,
-                                             const std::string& value, const std::string& path) {
-  profile[section + "|" + key + "|" + path] = value;
-  return writeResult;
+int32_t FakeHostPlatform::WriteProfileValue(const std::string& section, const std::string& key,
+                                            const std::string& value, const std::string& path) {
+    profile[section + "|" + key + "|" + path] = value;
+    return writeResult;
 }
 
 void FakeHostPlatform::OpenPreview(int32_t parent, int32_t width, int32_t height) {
-  calls.push_back("OpenPreview " + std::to_string(parent) + " " + std::to_string(width) + "x" +
-                  std::to_string(height));
+    calls.push_back("OpenPreview " + std::to_string(parent) + " " + std::to_string(width) + "x" +
+                    std::to_string(height));
 }
 
 void FakeTimers::StartTimer(int id, uint32_t intervalMs) {
-  calls.push_back("StartTimer" + std::to_string(id) + " " + std::to_string(intervalMs));
+    calls.push_back("StartTimer" + std::to_string(id) + " " + std::to_string(intervalMs));
 }
 
-void FakeTimers::StopTimer(int id) { calls.push_back("StopTimer" + std::to_string(id)); }
+void FakeTimers::StopTimer(int id) {
+    calls.push_back("StopTimer" + std::to_string(id));
+}
 
 }  // namespace host_test

@@ -11,44 +11,44 @@
 namespace host_test {
 
 struct FakeHostPlatform : Vantor_B::HostPlatform {
-  std::string argumentText;
-  std::string hostFolder = "C:\\Saver";
-  std::set<std::string> windows;          // titles of existing top-level windows
-  std::set<int32_t> windowHandles;
-  Vantor_B::WindowRect parentRect;
-  double twipsPerPixel = 15;
-  int32_t cursorCount = 0;
-  std::set<std::string> readableFiles;
-  std::map<std::string, std::string> profile;  // "section|key|path" -> value
-  int32_t writeResult = 1;
-  std::vector<std::string> calls;
+    std::string argumentText;
+    std::string hostFolder = "C:\\Saver";
+    std::set<std::string> windows;  // titles of existing top-level windows
+    std::set<int32_t> windowHandles;
+    Vantor_B::WindowRect parentRect;
+    double twipsPerPixel = 15;
+    int32_t cursorCount = 0;
+    std::set<std::string> readableFiles;
+    std::map<std::string, std::string> profile;  // "section|key|path" -> value
+    int32_t writeResult = 1;
+    std::vector<std::string> calls;
 
-  std::string ArgumentText() override { return argumentText; }
-  std::string HostFolder() override { return hostFolder; }
-  bool TopLevelWindowExists(const std::string& title) override;
-  bool IsWindow(int32_t handle) override { return windowHandles.count(handle) != 0; }
-  bool GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) override;
-  double TwipsPerPixelX() override { return twipsPerPixel; }
-  double TwipsPerPixelY() override { return twipsPerPixel; }
-  int32_t ShowCursor(bool show) override;
-  void MessageBox(const std::string& text, const std::string& title) override;
-  bool CanOpenForReading(const std::string& path) override;
-  std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& path,
-                                uint32_t bufferSize) override;
-  int32_t WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
-                             const std::string& path) override;
-  void StartProgram(const std::string& path) override { calls.push_back("StartProgram " + path); }
-  void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
-  void LoadRunForm() override { calls.push_back("LoadRunForm"); }
-  void ShowSettingsDialog() override { calls.push_back("ShowSettingsDialog"); }
-  void EndProcess() override { calls.push_back("EndProcess"); }
+    std::string ArgumentText() override { return argumentText; }
+    std::string HostFolder() override { return hostFolder; }
+    bool TopLevelWindowExists(const std::string& title) override;
+    bool IsWindow(int32_t handle) override { return windowHandles.count(handle) != 0; }
+    bool GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) override;
+    double TwipsPerPixelX() override { return twipsPerPixel; }
+    double TwipsPerPixelY() override { return twipsPerPixel; }
+    int32_t ShowCursor(bool show) override;
+    void ShowMessage(const std::string& text, const std::string& title) override;
+    bool CanOpenForReading(const std::string& path) override;
+    std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& path,
+                                 uint32_t bufferSize) override;
+    int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
+                              const std::string& path) override;
+    void StartProgram(const std::string& path) override { calls.push_back("StartProgram " + path); }
+    void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
+    void LoadRunForm() override { calls.push_back("LoadRunForm"); }
+    void ShowSettingsDialog() override { calls.push_back("ShowSettingsDialog"); }
+    void EndProcess() override { calls.push_back("EndProcess"); }
 };
 
 struct FakeTimers : Vantor_B::TimerPort {
-  std::vector<std::string>& calls;
-  explicit FakeTimers(std::vector<std::string>& log) : calls(log) {}
-  void StartTimer(int id, uint32_t intervalMs) override;
-  void StopTimer(int id) override;
+    std::vector<std::string>& calls;
+    explicit FakeTimers(std::vector<std::string>& log) : calls(log) {}
+    void StartTimer(int id, uint32_t intervalMs) override;
+    void StopTimer(int id) override;
 };
 
 }  // namespace host_test

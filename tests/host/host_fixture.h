@@ -8,22 +8,22 @@
 namespace host_test {
 
 class HostTest : public ::testing::Test {
- protected:
-  HostTest() {
-    Vantor_B::UsePlatform(platform);
-    Vantor_B::BgmKind = 0;
-    Vantor_B::BgmRepeatTrack = 0;
-    Vantor_B::BgmFile.clear();
-    Vantor_B::CursorCount = 0;
-    Vantor_B::LastApiResult = 0;
-  }
+  protected:
+    HostTest() {
+        Vantor_B::UsePlatform(platform);
+        Vantor_B::BgmKind = 0;
+        Vantor_B::BgmRepeatTrack = 0;
+        Vantor_B::BgmFile.clear();
+        Vantor_B::CursorCount = 0;
+        Vantor_B::LastApiResult = 0;
+    }
 
-  // The settings file of the fake host folder.
-  void Store(const std::string& key, const std::string& value) {
-    platform.profile["Section|" + key + "|C:\\Saver\\Quorrel.ini"] = value;
-  }
+    // The settings file of the fake host folder.
+    void Store(const std::string& key, const std::string& value) {
+        platform.profile["Section|" + key + "|C:\\Saver\\Quorrel.ini"] = value;
+    }
 
-  FakeHostPlatform platform;
+    FakeHostPlatform platform;
 };
 
 }  // namespace host_test

@@ -1,64 +1,109 @@
+#include "numeric_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "numeric_text.h"
 
 namespace {
 
 using Vantor_B::NumericPrefix;
 
 struct PrefixCase {
-  const char* text;
-  double value;
+    const char* text;
+    double value;
 };
 
 TEST(NumericPrefix, ReadsTheNumberAtTheStart) {
-  const PrefixCase cases[] = {
-      {"520", 520},          {" 520", 520},         {"5 2\t0\n", 520},    {"12abc", 12},
-      {"", 0},               {"abc", 0},            {"-7", -7},           {"+7", 7},
-      {"- 7", -7},           {"--7", 0},            {"2.5", 2.5},         {".5", 0.5},
-      {"-.5", -0.5},         {".", 0},              {"1.2.3", 1.2},       {"1e3", 1000},
-      {"1E+3", 1000},        {"15e-1", 1.5},        {"1d2", 100},         {"1e", 1},
-      {"1e+", 1},            {"1 e 2", 100},        {"&H10", 16},         {"&hff", 255},
-      {"&O17", 15},          {"&o8", 0},            {"&H", 0},            {"&HG", 0},
-      {"&", 0},              {"&X1", 0},            {"&HFFFF", -1},       {"&H8000", -32768},
-      {"&H10000", 65536},    {"&HFFFFFFFF", -1},    {"&H80000000", -2147483648.0},
-      {"& H 1 F", 31},       {"1,5", 1},            {"0x10", 0},
-  };
-  for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    const PrefixCase cases[] = {
+        {"520", 520},
+        {" 520", 520},
+        {"5 2\t0\n", 520},
+        {"12abc", 12},
+        {"", 0},
+        {"abc", 0},
+        {"-7", -7},
+        {"+7", 7},
+        {"- 7", -7},
+        {"--7", 0},
+        {"2.5", 2.5},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {".", 0},
+        {"1.2.3", 1.2},
+        {"1e3", 1000},
+        {"1E+3", 1000},
+        {"15e-1", 1.5},
+        {"1d2", 100},
+        {"1e", 1},
+        {"1e+", 1},
+        {"1 e 2", 100},
+        {"&H10", 16},
+        {"&hff", 255},
+        {"&O17", 15},
+        {"&o8", 0},
+        {"&H", 0},
+        {"&HG", 0},
+        {"&", 0},
+        {"&X1", 0},
+        {"&HFFFF", -1},
+        {"&H8000", -32768},
+        {"&H10000", 65536},
+        {"&HFFFFFFFF", -1},
+        {"&H80000000", -2147483648.0},
+        {"& H 1 F", 31},
+        {"1,5", 1},
+        {"0x10", 0},
+    };
+    for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(NumericPrefix, TooLargeForADoubleIsInfinite) { EXPECT_TRUE(std::isinf(NumericPrefix("1e400"))); }
+TEST(NumericPrefix, TooLargeForADoubleIsInfinite) {
+    EXPECT_TRUE(std::isinf(NumericPrefix("1e400")));
+}
 
 TEST(RoundToInt32, TiesGoToEvenAndOutOfRangeGivesNothing) {
-  EXPECT_EQ(Vantor_B::RoundToInt32(2.5), 2);
-  EXPECT_EQ(Vantor_B::RoundToInt32(3.5), 4);
-  EXPECT_EQ(Vantor_B::RoundToInt32(-2.5), -2);
-  EXPECT_EQ(Vantor_B::RoundToInt32(2147483647.4), 2147483647);
-  EXPECT_EQ(Vantor_B::RoundToInt32(2147483647.5), std::nullopt);
-  EXPECT_EQ(Vantor_B::RoundToInt32(-2147483648.5), -2147483647 - 1);
-  EXPECT_EQ(Vantor_B::RoundToInt32(INFINITY), std::nullopt);
-  EXPECT_EQ(Vantor_B::RoundToInt32(NAN), std::nullopt);
-  EXPECT_EQ(Vantor_B::RoundToInt16(32767.5), std::nullopt);
-  EXPECT_EQ(Vantor_B::RoundToInt16(-32768.5), -32768);
+    EXPECT_EQ(Vantor_B::RoundToInt32(2.5), 2);
+    EXPECT_EQ(Vantor_B::RoundToInt32(3.5), 4);
+    EXPECT_EQ(Vantor_B::RoundToInt32(-2.5), -2);
+    EXPECT_EQ(Vantor_B::RoundToInt32(2147483647.4), 2147483647);
+    EXPECT_EQ(Vantor_B::RoundToInt32(2147483647.5), std::nullopt);
+    EXPECT_EQ(Vantor_B::RoundToInt32(-2147483648.5), -2147483647 - 1);
+    EXPECT_EQ(Vantor_B::RoundToInt32(INFINITY), std::nullopt);
+    EXPECT_EQ(Vantor_B::RoundToInt32(NAN), std::nullopt);
+    EXPECT_EQ(Vantor_B::RoundToInt16(32767.5), std::nullopt);
+    EXPECT_EQ(Vantor_B::RoundToInt16(-32768.5), -32768);
 }
 
 struct SettingsCase {
-  const char* text;
-  std::optional<int16_t> value;
+    const char* text;
+    std::optional<int16_t> value;
 };
 
 TEST(SettingsInteger, WholeTextRoundedDownWithin16Bits) {
-  const SettingsCase cases[] = {
-      {"2", 2},           {" 2 ", 2},         {"\t7", 7},          {"2.9", 2},
-      {"-0.5", -1},       {"-2.5", -3},       {"+3", 3},           {"1e2", 100},
-      {"32767.9", 32767}, {"-32768", -32768}, {"32768", std::nullopt},
-      {"100000", std::nullopt},  {"-32768.5", std::nullopt},     {"abc", std::nullopt},
-      {"2x", std::nullopt},      {"", std::nullopt},             {"  ", std::nullopt},
-      {"2 3", std::nullopt},     {".", std::nullopt},            {"&H10", std::nullopt},
-  };
-  for (const SettingsCase& c : cases) EXPECT_EQ(Vantor_B::SettingsInteger(c.text), c.value) << '"' << c.text << '"';
+    const SettingsCase cases[] = {
+        {"2", 2},
+        {" 2 ", 2},
+        {"\t7", 7},
+        {"2.9", 2},
+        {"-0.5", -1},
+        {"-2.5", -3},
+        {"+3", 3},
+        {"1e2", 100},
+        {"32767.9", 32767},
+        {"-32768", -32768},
+        {"32768", std::nullopt},
+        {"100000", std::nullopt},
+        {"-32768.5", std::nullopt},
+        {"abc", std::nullopt},
+        {"2x", std::nullopt},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"2 3", std::nullopt},
+        {".", std::nullopt},
+        {"&H10", std::nullopt},
+    };
+    for (const SettingsCase& c : cases)
+        EXPECT_EQ(Vantor_B::SettingsInteger(c.text), c.value) << '"' << c.text << '"';
 }
 
 }  // namespace

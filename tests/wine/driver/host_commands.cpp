@@ -32,7 +32,8 @@ bool WaitFile(const Args& args, Context&) {
     return true;
 }
 
-const Registration kWaitFile({"wait-file", "FILE MS   (pumps our messages until FILE exists)", 2, 2, WaitFile});
+const Registration kWaitFile({"wait-file", "FILE MS   (pumps our messages until FILE exists)", 2, 2,
+                              WaitFile});
 const Registration kDestroyParent({"destroy-parent", "   (destroys the window made by \"parent\")", 0, 0,
                                    DestroyParent});
 
