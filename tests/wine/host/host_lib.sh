@@ -20,3 +20,27 @@ host_exits() { expect "$1" '^exit code=0$' "the host ended with code 0"; }
 
 # Runs from a folder with no Quorrel.dll, so only a start by full path finds the renderer.
 cd "$ARTIFACTS"
+
+# open_preview SCR SIZE: a driver in the background makes a parent window of SIZE (WxH client area)
+# and starts SCR /p in it; sets PREVIEW_PARENT and PREVIEW_CHILD (driver window lines) and
+# PREVIEW_LOG. close_preview SIZE then destroys the parent and waits for the host to end with code 0.
+open_preview() {
+  local size=$2
+  PREVIEW_LOG=$ARTIFACTS/preview_$size.txt
+  drv_bg "$PREVIEW_LOG" parent "${size%x*}" "${size#*x}" -- start "$1" "/p {parent}" -- \
+    wait-file "$(winpath "$ARTIFACTS/destroy_$size")" 30000 -- destroy-parent -- wait-exit 5000
+  PREVIEW_PARENT=$(wait_line "$PREVIEW_LOG" '^parent ' 10)
+  wait_line "$PREVIEW_LOG" '^started ' 10 >/dev/null
+  PREVIEW_CHILD=
+  for _ in $(seq 100); do
+    PREVIEW_CHILD=$(drv children "hwnd=$(field "$PREVIEW_PARENT" handle)" | grep -E 'text=Preview Window$' || true)
+    [ -n "$PREVIEW_CHILD" ] && return 0
+    sleep 0.1
+  done
+  fail "no preview inside the $size window"
+}
+
+close_preview() {
+  touch "$ARTIFACTS/destroy_$1"
+  wait_line "$PREVIEW_LOG" '^exit code=0$' 10 >/dev/null
+}

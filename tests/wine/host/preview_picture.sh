@@ -22,25 +22,14 @@ differing_pixels() {
 
 for size in 152x112 200x150; do
   width=${size%x*} height=${size#*x}
-  log=$ARTIFACTS/preview_$size.txt
-  drv_bg "$log" parent "$width" "$height" -- start "$scr" "/p {parent}" -- \
-    wait-file "$(winpath "$ARTIFACTS/destroy_$size")" 30000 -- destroy-parent -- wait-exit 5000
-  parent=$(wait_line "$log" '^parent ' 10)
-  wait_line "$log" '^started ' 10 >/dev/null
-  child=
-  for _ in $(seq 100); do
-    child=$(drv children "hwnd=$(field "$parent" handle)" | grep -E 'text=Preview Window$' || true)
-    [ -n "$child" ] && break
-    sleep 0.1
-  done
-  [ -n "$child" ] || fail "no preview inside the $size window"
+  open_preview "$scr" "$size"
   sleep 1
   shot=$(screenshot "preview_$size")
-  rect=$(field "$child" rect)
+  rect=$(field "$PREVIEW_CHILD" rect)
   x=${rect%%,*} y=$(cut -d, -f2 <<<"$rect")
   area="${width}x$height+$x+$y"
   if [ "$(min_level "$shot" "$area")" = 128 ] && [ "$(max_level "$shot" "$area")" = 128 ]; then
-    touch "$ARTIFACTS/destroy_$size"
+    close_preview "$size"
     echo "SKIP: this Wine shows the parent's grey, not the drawing of its child from another process"
     exit 77
   fi
@@ -49,6 +38,5 @@ for size in 152x112 200x150; do
     [ "$(max_level "$shot" "48x150+$((x + 152))+$y")" = 0 ] || fail "not black right of the picture"
     [ "$(max_level "$shot" "200x38+$x+$((y + 112))")" = 0 ] || fail "not black below the picture"
   fi
-  touch "$ARTIFACTS/destroy_$size"
-  wait_line "$log" '^exit code=0$' 10 >/dev/null
+  close_preview "$size"
 done
