@@ -29,6 +29,16 @@ struct PictureControl {
 };
 
 PictureControl Img_Prev;
+HWND previewWindow = nullptr;
+
+// How often the form makes sure it still exists.
+constexpr UINT kPreviewWatchMs = 1000;
+
+// A parent whose process dies takes our window with it without telling us: the form is gone all the
+// same, and the host must not stay behind invisible.
+void CALLBACK WatchPreview(HWND, UINT, UINT_PTR, DWORD) {
+    if (!IsWindow(previewWindow)) Vantor_R::Form_Unload();
+}
 
 LRESULT CALLBACK PreviewFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -73,5 +83,7 @@ void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
         Vantor_R::Form_Unload();
         return;
     }
+    previewWindow = window;
+    SetTimer(nullptr, 0, kPreviewWatchMs, WatchPreview);
     ShowWindow(window, SW_SHOWNORMAL);
 }

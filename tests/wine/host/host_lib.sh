@@ -12,6 +12,19 @@ make_folder() {
   printf '%s\n' "$folder"
 }
 
+# host_process FOLDER: the Linux process id of the host started from FOLDER (other benches may run
+# hosts of their own).
+host_process() {
+  local pid
+  for pid in $(pgrep -f 'Quorrel\.scr' || true); do
+    if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -F "$(winpath "$1")\\Quorrel.scr"; then
+      printf '%s\n' "$pid"
+      return 0
+    fi
+  done
+  return 1
+}
+
 # The real renderer when it is built, else the stand-in.
 renderer() { printf '%s\n' "${QUORREL_RENDERER:-$QUORREL_FAKE_RENDERER}"; }
 

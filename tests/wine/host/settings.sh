@@ -18,25 +18,13 @@ write_settings() {
     iconv -f UTF-8 -t CP932 >"$folder/Quorrel.ini"
 }
 
-# The Linux process of our host (other benches may run hosts of their own).
-host_process() {
-  local pid
-  for pid in $(pgrep -f 'Quorrel\.scr' || true); do
-    if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -F "$(winpath "$folder")"; then
-      printf '%s\n' "$pid"
-      return 0
-    fi
-  done
-  return 1
-}
-
 # run_until_renderer_ends OPEN_FILE: a /s run; while it lasts, the host holds OPEN_FILE open (or, with
 # "-", no file of the music folder); closing the renderer ends the host with code 0.
 run_until_renderer_ends() {
   local log=$ARTIFACTS/run_$RANDOM.txt pid open
   drv_bg "$log" start "$scr" /s -- wait-exit 60000
   drv wait-window Vantor_Render 30000 -- attach Vantor_Main -- alive 1500 >/dev/null
-  host_process >/dev/null || fail "no host process found"
+  host_process "$folder" >/dev/null || fail "no host process found"
   open=$(ls -l /proc/[0-9]*/fd 2>/dev/null | grep -F "$music" || true)
   if [ "$1" = - ]; then
     [ -z "$open" ] || fail "the host opened music it should not play: $open"
