@@ -4,58 +4,71 @@
 namespace driver {
 namespace {
 
-bool ParseMessageArgs(const Args& args, UINT& message, WPARAM& wParam, LPARAM& lParam) {
+struct MessageCall {
+    HWND window = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+// WINDOW MESSAGE [WPARAM [LPARAM]]
+bool ParseMessageCall(const Args& args, const Context& context, MessageCall& call) {
+    call.window = RequireWindow(args[0], context);
+    if (call.window == nullptr) {
+        return false;
+    }
     long long values[3] = {0, 0, 0};
     for (size_t i = 1; i < args.size(); ++i) {
         if (!ParseArg(args[i], values[i - 1])) {
             return false;
         }
     }
-    message = static_cast<UINT>(values[0]);
-    wParam = static_cast<WPARAM>(values[1]);
-    lParam = static_cast<LPARAM>(values[2]);
+    call.message = static_cast<UINT>(values[0]);
+    call.wParam = static_cast<WPARAM>(values[1]);
+    call.lParam = static_cast<LPARAM>(values[2]);
+    return true;
+}
+
+// Waits up to args[1] ms until the window named by args[0] (nullptr while there is none) is `ready`.
+bool WaitForWindow(const Args& args, Context& context, bool (*ready)(HWND), const std::string& failure,
+                   HWND& window) {
+    long long timeout = 0;
+    if (!ParseArg(args[1], timeout)) {
+        return false;
+    }
+    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
+            window = FindWindowBySpec(args[0], context);
+            return ready(window);
+        })) {
+        return Fail(failure + " " + ToUtf8(args[0]) + " after " + args[1] + " ms");
+    }
+    return true;
+}
+
+bool Found(const Args& args, Context& context, bool (*ready)(HWND), const std::string& failure) {
+    HWND window = nullptr;
+    if (!WaitForWindow(args, context, ready, failure, window)) {
+        return false;
+    }
+    context.lastWindow = window;
+    PrintLine(DescribeWindow("window", window));
     return true;
 }
 
 bool WaitWindow(const Args& args, Context& context) {
-    long long timeout = 0;
-    if (!ParseArg(args[1], timeout)) {
-        return false;
-    }
-    HWND window = nullptr;
-    if (!WaitPumping(static_cast<DWORD>(timeout),
-                     [&] { return (window = FindWindowBySpec(args[0], context)) != nullptr; })) {
-        return Fail("no window " + ToUtf8(args[0]) + " within " + args[1] + " ms");
-    }
-    context.lastWindow = window;
-    PrintLine(DescribeWindow("window", window));
-    return true;
+    return Found(args, context, [](HWND window) { return window != nullptr; }, "no window");
 }
 
 bool WaitVisible(const Args& args, Context& context) {
-    long long timeout = 0;
-    if (!ParseArg(args[1], timeout)) {
-        return false;
-    }
-    HWND window = nullptr;
-    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
-            window = FindWindowBySpec(args[0], context);
-            return window != nullptr && IsWindowVisible(window);
-        })) {
-        return Fail("no visible window " + ToUtf8(args[0]) + " within " + args[1] + " ms");
-    }
-    context.lastWindow = window;
-    PrintLine(DescribeWindow("window", window));
-    return true;
+    return Found(
+        args, context, [](HWND window) { return window != nullptr && IsWindowVisible(window) != FALSE; },
+        "no visible window");
 }
 
 bool WaitNoWindow(const Args& args, Context& context) {
-    long long timeout = 0;
-    if (!ParseArg(args[1], timeout)) {
+    HWND window = nullptr;
+    if (!WaitForWindow(args, context, [](HWND found) { return found == nullptr; }, "still a window", window)) {
         return false;
-    }
-    if (!WaitPumping(static_cast<DWORD>(timeout), [&] { return FindWindowBySpec(args[0], context) == nullptr; })) {
-        return Fail("window " + ToUtf8(args[0]) + " still there after " + args[1] + " ms");
     }
     PrintLine("gone " + ToUtf8(args[0]));
     return true;
@@ -96,33 +109,27 @@ bool Children(const Args& args, Context& context) {
 }
 
 bool Post(const Args& args, Context& context) {
-    UINT message = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-    HWND window = RequireWindow(args[0], context);
-    if (window == nullptr || !ParseMessageArgs(args, message, wParam, lParam)) {
+    MessageCall call;
+    if (!ParseMessageCall(args, context, call)) {
         return false;
     }
-    if (!PostMessageA(window, message, wParam, lParam)) {
+    if (!PostMessageA(call.window, call.message, call.wParam, call.lParam)) {
         return Fail("cannot post to " + ToUtf8(args[0]));
     }
-    PrintLine("posted " + Hex(message));
+    PrintLine("posted " + Hex(call.message));
     return true;
 }
 
 bool Send(const Args& args, Context& context) {
-    UINT message = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-    HWND window = RequireWindow(args[0], context);
-    if (window == nullptr || !ParseMessageArgs(args, message, wParam, lParam)) {
+    MessageCall call;
+    if (!ParseMessageCall(args, context, call)) {
         return false;
     }
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result)) {
+    if (!SendMessageTimeoutA(call.window, call.message, call.wParam, call.lParam, SMTO_NORMAL, 5000, &result)) {
         return Fail("no answer from " + ToUtf8(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
     }
-    PrintLine("sent " + Hex(message) + " result=" + std::to_string(static_cast<long long>(result)));
+    PrintLine("sent " + Hex(call.message) + " result=" + std::to_string(static_cast<long long>(result)));
     return true;
 }
 
