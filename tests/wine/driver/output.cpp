@@ -2,7 +2,6 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 
 #include "driver.h"
 

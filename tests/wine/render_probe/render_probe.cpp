@@ -71,7 +71,7 @@ void PaintQuarters() {
     }
 }
 
-// Wine gives no system menu to a window without WS_SYSMENU (Windows does), so the popup gets the style
+// Wine gives no system menu to a window without WS_SYSMENU, so the popup gets the style
 // bit while it is being created; the items the module appends are then there to read.
 LRESULT CALLBACK AddSystemMenuStyle(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
