@@ -134,26 +134,26 @@ void CloseRenderer() {
 
 LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        // Never BeginPaint: the frame is painted whole, straight from the frame buffer.
-        PaintFrame(window);
-        return 0;
-    case WM_CLOSE:
-        CloseRenderer();
-        ExitProcess(0);
-    case WM_KEYDOWN:
-        if ((wParam & 0xFF) == VK_ESCAPE) {
-            SendMessageA(window, WM_CLOSE, 0, 0);
-        }
-        return 0;
-    case WM_SYSCOMMAND:
-        if (IsZoomCommand(wParam)) {
-            Zoom(window, ZoomFactor(wParam));
+        case WM_PAINT:
+            // Never BeginPaint: the frame is painted whole, straight from the frame buffer.
+            PaintFrame(window);
             return 0;
-        }
-        break;
-    default:
-        break;
+        case WM_CLOSE:
+            CloseRenderer();
+            ExitProcess(0);
+        case WM_KEYDOWN:
+            if ((wParam & 0xFF) == VK_ESCAPE) {
+                SendMessageA(window, WM_CLOSE, 0, 0);
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            if (IsZoomCommand(wParam)) {
+                Zoom(window, ZoomFactor(wParam));
+                return 0;
+            }
+            break;
+        default:
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -16,10 +16,16 @@ inline constexpr ZoomItem kZoomItems[] = {
 };
 
 // The system keeps the low four bits of a system command for itself.
-constexpr bool IsZoomCommand(uint64_t command) { return (command & ~uint64_t{0xF}) == 0x400; }
+constexpr bool IsZoomCommand(uint64_t command) {
+    return (command & ~uint64_t{0xF}) == 0x400;
+}
 
-constexpr int32_t ZoomFactor(uint64_t command) { return static_cast<int32_t>(command & 7); }
+constexpr int32_t ZoomFactor(uint64_t command) {
+    return static_cast<int32_t>(command & 7);
+}
 
 // Halved by an arithmetic shift, so a window larger than the screen gets a negative position and
 // stays centred.
-constexpr int32_t CentredOrigin(int32_t screenSize, int32_t windowSize) { return (screenSize - windowSize) >> 1; }
+constexpr int32_t CentredOrigin(int32_t screenSize, int32_t windowSize) {
+    return (screenSize - windowSize) >> 1;
+}

@@ -13,9 +13,9 @@ TEST(ZoomCommand, RecognisedWhateverTheSystemsLowBits) {
         bool zoom;
     };
     const Case cases[] = {
-        {0x401, true},  {0x402, true},  {0x404, true},   {0x400, true},   {0x40F, true},
-        {0x3FF, false}, {0x410, false}, {0x1401, false}, {0xF060, false},  // SC_CLOSE
-        {0xF063, false}, {0, false},    {0x10000401, false},
+        {0x401, true},   {0x402, true},  {0x404, true},       {0x400, true},   {0x40F, true},
+        {0x3FF, false},  {0x410, false}, {0x1401, false},     {0xF060, false},  // SC_CLOSE
+        {0xF063, false}, {0, false},     {0x10000401, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsZoomCommand(c.command), c.zoom) << std::hex << c.command;
@@ -47,9 +47,9 @@ TEST(CentredOrigin, ShiftsRatherThanDivides) {
         int32_t origin;
     };
     const Case cases[] = {
-        {1024, 648, 188},   {768, 507, 130},    // smaller: odd remainders drop
-        {1024, 1024, 0},    {1024, 1296, -136}, // larger: negative
-        {768, 1015, -124},  {1024, 2593, -785}, // odd negative differences round down, not toward zero
+        {1024, 648, 188},  {768, 507, 130},     // smaller: odd remainders drop
+        {1024, 1024, 0},   {1024, 1296, -136},  // larger: negative
+        {768, 1015, -124}, {1024, 2593, -785},  // odd negative differences round down, not toward zero
         {0, 1, -1},
     };
     for (const Case& c : cases) {

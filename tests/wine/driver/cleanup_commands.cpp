@@ -1,16 +1,16 @@
 // Ending whatever a test left running, so the next test starts on an empty desktop.
-#include "driver.h"
-
 #include <tlhelp32.h>
+
+#include "driver.h"
 
 namespace driver {
 namespace {
 
 // Wine's own background programs, which belong to the prefix and not to any test, and the drivers
 // (the bench's desktop keeper; a test's own drivers are ended by the test script).
-constexpr const char* kBenchProcesses[] = {"services.exe", "winedevice.exe", "plugplay.exe", "svchost.exe",
-                                           "explorer.exe", "rpcss.exe",      "conhost.exe",  "start.exe",
-                                           "wineboot.exe", "winemenubuilder.exe", "quorrel-driver.exe"};
+constexpr const char* kBenchProcesses[] = {
+    "services.exe", "winedevice.exe", "plugplay.exe", "svchost.exe",         "explorer.exe",      "rpcss.exe",
+    "conhost.exe",  "start.exe",      "wineboot.exe", "winemenubuilder.exe", "quorrel-driver.exe"};
 
 bool IsBenchProcess(const char* name) {
     for (const char* bench : kBenchProcesses) {
@@ -39,7 +39,8 @@ bool EndPrograms(const Args&, Context&) {
         }
         if (TerminateProcess(process, 1)) {
             WaitForSingleObject(process, 5000);
-            PrintLine("ended pid=" + std::to_string(entry.th32ProcessID) + " name=" + ToUtf8(entry.szExeFile));
+            PrintLine("ended pid=" + std::to_string(entry.th32ProcessID) +
+                      " name=" + ToUtf8(entry.szExeFile));
         }
         CloseHandle(process);
     }
@@ -47,7 +48,9 @@ bool EndPrograms(const Args&, Context&) {
     return true;
 }
 
-const Registration kEndPrograms({"end-programs", "   (terminates every program but Wine's own and the drivers)", 0, 0, EndPrograms});
+const Registration kEndPrograms({"end-programs",
+                                 "   (terminates every program but Wine's own and the drivers)", 0, 0,
+                                 EndPrograms});
 
 }  // namespace
 }  // namespace driver

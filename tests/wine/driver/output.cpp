@@ -74,14 +74,16 @@ std::string ToUtf8(const std::string& systemText) {
     if (systemText.empty()) {
         return systemText;
     }
-    const int wideLength = MultiByteToWideChar(CP_ACP, 0, systemText.data(), static_cast<int>(systemText.size()),
-                                               nullptr, 0);
+    const int wideLength =
+        MultiByteToWideChar(CP_ACP, 0, systemText.data(), static_cast<int>(systemText.size()), nullptr, 0);
     if (wideLength <= 0) {
         return systemText;
     }
     std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, systemText.data(), static_cast<int>(systemText.size()), wide.data(), wideLength);
-    const int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    MultiByteToWideChar(CP_ACP, 0, systemText.data(), static_cast<int>(systemText.size()), wide.data(),
+                        wideLength);
+    const int utf8Length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     if (utf8Length <= 0) {
         return systemText;
     }

@@ -16,7 +16,9 @@ bool HasProcess(const Context& context) {
     return context.process != nullptr || Fail("no program started or attached");
 }
 
-bool Ended(const Context& context) { return WaitForSingleObject(context.process, 0) == WAIT_OBJECT_0; }
+bool Ended(const Context& context) {
+    return WaitForSingleObject(context.process, 0) == WAIT_OBJECT_0;
+}
 
 unsigned long ExitCode(const Context& context) {
     DWORD code = 0;
@@ -36,8 +38,8 @@ bool Start(const Args& args, Context& context) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(args[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessA(args[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
         return Fail("cannot start " + ToUtf8(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
     }
     CloseHandle(info.hThread);
@@ -53,7 +55,8 @@ bool Attach(const Args& args, Context& context) {
     }
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
+    HANDLE process =
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
     if (process == nullptr) {
         return Fail("cannot open process " + std::to_string(processId));
     }
@@ -69,7 +72,8 @@ bool WaitExit(const Args& args, Context& context) {
         return false;
     }
     if (!WaitPumping(static_cast<DWORD>(timeout), [&] { return Ended(context); })) {
-        return Fail("process " + std::to_string(context.processId) + " still running after " + args[0] + " ms");
+        return Fail("process " + std::to_string(context.processId) + " still running after " + args[0] +
+                    " ms");
     }
     PrintLine("exit code=" + std::to_string(ExitCode(context)));
     return true;
@@ -99,8 +103,10 @@ bool Terminate(const Args&, Context& context) {
     return true;
 }
 
-const Registration kStart({"start", "PROGRAM [ARG...]   (arguments joined by single spaces, unquoted)", 1, 64, Start});
-const Registration kAttach({"attach", "WINDOW   (the process owning the window becomes the current one)", 1, 1, Attach});
+const Registration kStart({"start", "PROGRAM [ARG...]   (arguments joined by single spaces, unquoted)", 1, 64,
+                           Start});
+const Registration kAttach({"attach", "WINDOW   (the process owning the window becomes the current one)", 1,
+                            1, Attach});
 const Registration kWaitExit({"wait-exit", "MS   (prints: exit code=N)", 1, 1, WaitExit});
 const Registration kAlive({"alive", "MS   (fails if the process ends within MS)", 1, 1, Alive});
 const Registration kTerminate({"terminate", "", 0, 0, Terminate});

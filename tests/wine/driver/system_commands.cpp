@@ -74,8 +74,9 @@ bool SetScreenSaver(const Args& args, Context&) {
 
 // Which installed font a face name really gives, after the system's substitutions.
 bool Font(const Args& args, Context&) {
-    HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, args[0].c_str());
+    HFONT font =
+        CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, args[0].c_str());
     HDC screen = GetDC(nullptr);
     if (font == nullptr || screen == nullptr) {
         return Fail("cannot create font " + ToUtf8(args[0]));
@@ -104,8 +105,7 @@ bool Font(const Args& args, Context&) {
     const unsigned long headChecksum = (static_cast<unsigned long>(checksum[0]) << 24) | (checksum[1] << 16) |
                                        (checksum[2] << 8) | checksum[3];
     PrintLine("font family=" + ToUtf8(family) + " charset=" + std::to_string(metrics.tmCharSet) +
-              " file=" + std::to_string(fileSize) + ":" + Hex(headChecksum) +
-              " face=" + ToUtf8(face));
+              " file=" + std::to_string(fileSize) + ":" + Hex(headChecksum) + " face=" + ToUtf8(face));
     return true;
 }
 
@@ -121,7 +121,8 @@ bool AdjustRect(const Args& args, Context&) {
     if (!AdjustWindowRect(&rect, static_cast<DWORD>(values[2]), FALSE)) {
         return Fail("AdjustWindowRect failed");
     }
-    PrintLine("adjusted size=" + std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top));
+    PrintLine("adjusted size=" + std::to_string(rect.right - rect.left) + "x" +
+              std::to_string(rect.bottom - rect.top));
     return true;
 }
 
@@ -151,10 +152,13 @@ const Registration kCodePage({"acp", "   (prints: acp code-page=N)", 0, 0, CodeP
 const Registration kMetrics({"metrics", "   (screen and maximised sizes, caption height)", 0, 0, Metrics});
 const Registration kScreenSaver({"screensaver", "   (prints: screensaver active=0|1)", 0, 0, ScreenSaver});
 const Registration kWaitScreenSaver({"wait-screensaver", "0|1 MS   (prints: screensaver active=0|1)", 2, 2,
-                                    WaitScreenSaver});
-const Registration kSetScreenSaver({"set-screensaver", "0|1   (not written to the profile)", 1, 1, SetScreenSaver});
-const Registration kFont({"font", "FACE   (prints: font family=... charset=N file=SIZE:CHECKSUM face=...)", 1, 1, Font});
-const Registration kAdjustRect({"adjust-rect", "WIDTH HEIGHT STYLE   (prints: adjusted size=WxH)", 3, 3, AdjustRect});
+                                     WaitScreenSaver});
+const Registration kSetScreenSaver({"set-screensaver", "0|1   (not written to the profile)", 1, 1,
+                                    SetScreenSaver});
+const Registration kFont({"font", "FACE   (prints: font family=... charset=N file=SIZE:CHECKSUM face=...)", 1,
+                          1, Font});
+const Registration kAdjustRect({"adjust-rect", "WIDTH HEIGHT STYLE   (prints: adjusted size=WxH)", 3, 3,
+                                AdjustRect});
 const Registration kSleep({"sleep", "MS   (our own windows keep answering)", 1, 1, Sleep});
 
 }  // namespace

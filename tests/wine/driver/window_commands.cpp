@@ -56,7 +56,8 @@ bool Found(const Args& args, Context& context, bool (*ready)(HWND), const std::s
 }
 
 bool WaitWindow(const Args& args, Context& context) {
-    return Found(args, context, [](HWND window) { return window != nullptr; }, "no window");
+    return Found(
+        args, context, [](HWND window) { return window != nullptr; }, "no window");
 }
 
 bool WaitVisible(const Args& args, Context& context) {
@@ -67,7 +68,8 @@ bool WaitVisible(const Args& args, Context& context) {
 
 bool WaitNoWindow(const Args& args, Context& context) {
     HWND window = nullptr;
-    if (!WaitForWindow(args, context, [](HWND found) { return found == nullptr; }, "still a window", window)) {
+    if (!WaitForWindow(
+            args, context, [](HWND found) { return found == nullptr; }, "still a window", window)) {
         return false;
     }
     PrintLine("gone " + ToUtf8(args[0]));
@@ -126,7 +128,8 @@ bool Send(const Args& args, Context& context) {
         return false;
     }
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(call.window, call.message, call.wParam, call.lParam, SMTO_NORMAL, 5000, &result)) {
+    if (!SendMessageTimeoutA(call.window, call.message, call.wParam, call.lParam, SMTO_NORMAL, 5000,
+                             &result)) {
         return Fail("no answer from " + ToUtf8(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
     }
     PrintLine("sent " + Hex(call.message) + " result=" + std::to_string(static_cast<long long>(result)));
@@ -144,7 +147,8 @@ bool Key(const Args& args, Context& context) {
         if (!ParseArg(args[i], key)) {
             return false;
         }
-        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC))
+                            << 16;
         if (!PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(key), 1 | scan) ||
             !PostMessageA(window, WM_KEYUP, static_cast<WPARAM>(key), 1 | scan | (3LL << 30))) {
             return Fail("cannot post keys to " + ToUtf8(args[0]));
@@ -164,7 +168,8 @@ bool Click(const Args& args, Context& context) {
     }
     const bool right = args.size() > 3 && args[3] == "right";
     const LPARAM position = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
-    if (!PostMessageA(window, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, position) ||
+    if (!PostMessageA(window, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
+                      position) ||
         !PostMessageA(window, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, position)) {
         return Fail("cannot post a click to " + ToUtf8(args[0]));
     }
@@ -172,15 +177,18 @@ bool Click(const Args& args, Context& context) {
     return true;
 }
 
-const Registration kWaitWindow({"wait-window", "WINDOW MS   (prints: window hwnd=... class=... text=...)", 2, 2, WaitWindow});
-const Registration kWaitVisible({"wait-visible", "WINDOW MS   (like wait-window, and the window is shown)", 2, 2,
-                                WaitVisible});
+const Registration kWaitWindow({"wait-window", "WINDOW MS   (prints: window hwnd=... class=... text=...)", 2,
+                                2, WaitWindow});
+const Registration kWaitVisible({"wait-visible", "WINDOW MS   (like wait-window, and the window is shown)", 2,
+                                 2, WaitVisible});
 const Registration kWaitNoWindow({"wait-no-window", "WINDOW MS", 2, 2, WaitNoWindow});
 const Registration kWindow({"window", "WINDOW", 1, 1, Window});
 const Registration kWindows({"windows", "   (every top-level window, one line each)", 0, 0, Windows});
-const Registration kChildren({"children", "WINDOW   (every child window, e.g. a message box's texts)", 1, 1, Children});
+const Registration kChildren({"children", "WINDOW   (every child window, e.g. a message box's texts)", 1, 1,
+                              Children});
 const Registration kPost({"post", "WINDOW MESSAGE [WPARAM [LPARAM]]", 2, 4, Post});
-const Registration kSend({"send", "WINDOW MESSAGE [WPARAM [LPARAM]]   (prints: sent MSG result=N)", 2, 4, Send});
+const Registration kSend({"send", "WINDOW MESSAGE [WPARAM [LPARAM]]   (prints: sent MSG result=N)", 2, 4,
+                          Send});
 const Registration kKey({"key", "WINDOW KEY...   (posts key down and up for each key)", 2, 64, Key});
 const Registration kClick({"click", "WINDOW X Y [right]", 3, 4, Click});
 

@@ -48,15 +48,17 @@ std::string DescribeWindow(const char* kind, HWND window) {
     const auto exStyle = static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE));
     const auto classStyle = static_cast<unsigned long>(GetClassLongA(window, GCL_STYLE));
     return std::string(kind) + " hwnd=" + Hex(reinterpret_cast<uintptr_t>(window)) +
-           " handle=" + std::to_string(reinterpret_cast<uintptr_t>(window)) + " pid=" + std::to_string(processId) +
-           " class=" + ToUtf8(className) + " style=" + Hex(style) + " exstyle=" + Hex(exStyle) +
-           " classstyle=" + Hex(classStyle) + " visible=" + (IsWindowVisible(window) ? "1" : "0") +
+           " handle=" + std::to_string(reinterpret_cast<uintptr_t>(window)) +
+           " pid=" + std::to_string(processId) + " class=" + ToUtf8(className) + " style=" + Hex(style) +
+           " exstyle=" + Hex(exStyle) + " classstyle=" + Hex(classStyle) +
+           " visible=" + (IsWindowVisible(window) ? "1" : "0") +
            " id=" + std::to_string(GetDlgCtrlID(window)) + " rect=" + std::to_string(rect.left) + "," +
            std::to_string(rect.top) + "," + std::to_string(rect.right) + "," + std::to_string(rect.bottom) +
            " size=" + std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) +
            " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
            " parent=" + Hex(reinterpret_cast<uintptr_t>(GetAncestor(window, GA_PARENT))) +
-           " owner=" + Hex(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) + " text=" + ToUtf8(text);
+           " owner=" + Hex(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) +
+           " text=" + ToUtf8(text);
 }
 
 bool WaitPumping(DWORD milliseconds, const std::function<bool()>& done) {

@@ -66,7 +66,8 @@ void PaintQuarters() {
     const PaletteEntry colours[4] = {{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}, {255, 255, 255, 0}};
     for (int32_t y = 0; y < kFrameHeight; ++y) {
         for (int32_t x = 0; x < kFrameWidth; ++x) {
-            Quarters[y * kFrameWidth + x] = colours[(y >= kFrameHeight / 2 ? 2 : 0) + (x >= kFrameWidth / 2 ? 1 : 0)];
+            Quarters[y * kFrameWidth + x] =
+                colours[(y >= kFrameHeight / 2 ? 2 : 0) + (x >= kFrameWidth / 2 ? 1 : 0)];
         }
     }
 }
