@@ -1,7 +1,7 @@
 // Ending whatever a test left running, so the next test starts on an empty desktop.
-#include <tlhelp32.h>
-
 #include "driver.h"
+// tlhelp32.h needs windows.h (through driver.h) before it.
+#include <tlhelp32.h>
 
 namespace driver {
 namespace {
