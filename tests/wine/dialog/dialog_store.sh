@@ -1,5 +1,6 @@
 # "設定" stores the choice in the settings file (Shift-JIS keys, in order) and the next start shows it;
-# "ｷｬﾝｾﾙ" and the close box store nothing; "..." takes a file from the open-file dialog.
+# "ｷｬﾝｾﾙ" and the close box store nothing; "..." takes a file from the open-file dialog, and a saver run
+# afterwards plays that file.
 source "$QUORREL_BENCH_LIB"
 source "$(dirname "$0")/dialog_lib.sh"
 
@@ -39,7 +40,7 @@ cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "the close box changed the setting
 # A file chosen with "...", then stored with kind 2; the track box's text is stored as it stands.
 music=$ARTIFACTS/music/sea.wav
 mkdir -p "$(dirname "$music")"
-printf 'RIFF' >"$music"
+sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 440
 open_dialog /c
 click_at $(panel_at 26 102)
 click_at $(button_centre $CMD_BGM)
@@ -57,3 +58,18 @@ wait_closed
 expected=$'[Section]\nBGM区分=2\nBGMﾘﾋﾟｰﾄ=12\nBGMﾌｧｲﾙ='"$(winpath "$music")"
 [ "$(ini_text)" = "$expected" ] || fail "settings file after choosing a file:
 $(ini_text)"
+
+# A saver run of the host now plays the stored file: the host holds it open while the renderer lives.
+cp "$QUORREL_HOST_PROGRAM" "$FOLDER/Quorrel.scr"
+log=$ARTIFACTS/run.txt
+drv_bg "$log" start "$(winpath "$FOLDER/Quorrel.scr")" /s -- wait-exit 60000
+drv wait-window Vantor_Render 30000 -- attach Vantor_Main -- alive 1500 >/dev/null
+# Every file open by any process (ls fails on processes that end meanwhile).
+open_files() { ls -l /proc/[0-9]*/fd 2>/dev/null || true; }
+for _ in $(seq 100); do
+  grep -q -F "$music" <<<"$(open_files)" && break
+  sleep 0.1
+done
+grep -q -F "$music" <<<"$(open_files)" || fail "the saver run does not play the stored file"
+drv post Vantor_Render WM_CLOSE >/dev/null
+wait_line "$log" '^exit code=0$' 10 >/dev/null
