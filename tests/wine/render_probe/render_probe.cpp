@@ -96,9 +96,15 @@ int Show() {
     Print("early-paint result=" + std::to_string(result) +
           " still-invalid=" + (GetUpdateRect(window, nullptr, FALSE) ? "1" : "0"));
 
+    // A message for another window of the same thread must stay queued for its owner.
+    HWND other = CreateWindowExA(0, "STATIC", "other", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    PostMessageA(other, WM_USER, 0, 0);
     PaintQuarters();
     PresentFrame(Quarters);
-    Print(std::string("presented still-invalid=") + (GetUpdateRect(window, nullptr, FALSE) ? "1" : "0"));
+    MSG message;
+    Print(std::string("presented still-invalid=") + (GetUpdateRect(window, nullptr, FALSE) ? "1" : "0") +
+          " other-window-message-kept=" +
+          (PeekMessageA(&message, other, WM_USER, WM_USER, PM_NOREMOVE) ? "1" : "0"));
     for (;;) {
         PresentFrame(Quarters);
     }
