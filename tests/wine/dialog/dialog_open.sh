@@ -54,6 +54,21 @@ expect_mark "$shot" 0 0
 expect_repeat_enabled 1
 [ "$(repeat_text)" = 7 ] || fail "track box shows '$(repeat_text)', not 7"
 
+# Covered by another window and uncovered again, the dialog shows its painting as before.
+drv_bg "$ARTIFACTS/cover.txt" parent 1000 720 Cover -- sleep 2000
+wait_line "$ARTIFACTS/cover.txt" '^parent ' 10 >/dev/null
+sleep 0.5
+shot=$(screenshot covered)
+[ "$(pixel "$shot" $(dialog_at 5 126))" != 220,220,250 ] || fail "the cover window does not cover the dialog"
+wait "${BENCH_BACKGROUND[-1]}" || true
+sleep 0.5
+shot=$(screenshot uncovered)
+expect_colour "$shot" "$(dialog_at 5 126)" 220,220,250 0 "window painting after being uncovered"
+expect_colour "$shot" "$(panel_at 440 82)" 250,250,250 0 "panel painting after being uncovered"
+expect_mark "$shot" 1 1
+expect_face "$shot" $CMD_SET $RING2_NORMAL $ROW4_LIGHT_ON_TOP "button face after being uncovered"
+[ "$(dark_pixels "$shot" "40x13+$((PANEL_X + 36))+$((PANEL_Y + 56))")" -gt 10 ] || fail "caption gone after being uncovered"
+
 # A second host, of any mode, ends at once while the dialog is open.
 for arg in /c /s /p; do
   out=$(drv start "$(winpath "$FOLDER/Quorrel.scr")" "$arg" -- wait-exit 10000)
