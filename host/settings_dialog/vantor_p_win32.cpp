@@ -154,8 +154,7 @@ bool SettingsWindow::Create() {
   if (panel_ == nullptr || repeat_ == nullptr) return false;
   SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
   // The text field as high as its place: the frame adds three pixels above and below.
-  const RECT field = PixelRect(Place("BGM_Repeat").rect);
-  SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), field.bottom - field.top - 6);
+  SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), repeat.bottom - repeat.top - 6);
 
   cmdBgm_ = MakeButton(panel_, CmdBgmId, "Cmd_BGM");
   cmdSet_ = MakeButton(window_, CmdSetId, "Cmd_Set");
