@@ -1,5 +1,5 @@
 // Commands for the host's tests: holding the window a preview lives in until the test has looked at
-// it, then taking it away.
+// it, then taking it away; reading the clock between steps.
 #include "driver.h"
 
 namespace driver {
@@ -32,6 +32,13 @@ bool WaitFile(const Args& args, Context&) {
     return true;
 }
 
+// The system's millisecond clock, for how long the steps between two readings took.
+bool Clock(const Args&, Context&) {
+    PrintLine("clock ms=" + std::to_string(GetTickCount64()));
+    return true;
+}
+
+const Registration kClock({"clock", "   (prints: clock ms=N)", 0, 0, Clock});
 const Registration kWaitFile({"wait-file", "FILE MS   (pumps our messages until FILE exists)", 2, 2,
                               WaitFile});
 const Registration kDestroyParent({"destroy-parent", "   (destroys the window made by \"parent\")", 0, 0,
