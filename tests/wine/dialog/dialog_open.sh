@@ -79,10 +79,9 @@ drv post "$TITLE" WM_CLOSE >/dev/null
 wait_closed
 
 # A music file: "..." enabled, the path in the file label. This picture is the README's.
-music=$ARTIFACTS/music/sea.wav
-mkdir -p "$(dirname "$music")"
-printf 'RIFF' >"$music"
-write_ini 2 0 "$(winpath "$music")"
+mkdir -p "$WINEPREFIX/drive_c/Music"
+sox -n -r 22050 -c 1 -b 16 "$WINEPREFIX/drive_c/Music/海の音.wav" synth 1 sine 440
+write_ini 2 0 'C:\Music\海の音.wav'
 open_dialog /c
 shot=$(screenshot file_kind)
 expect_mark "$shot" 2 1
