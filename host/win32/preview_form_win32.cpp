@@ -66,6 +66,7 @@ void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
     WNDCLASSA formClass{};
     formClass.lpfnWndProc = PreviewFormProc;
     formClass.hInstance = instance;
+    formClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     formClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     formClass.lpszClassName = kPreviewFormClass;
     if (!RegisterClassA(&formClass)) {
