@@ -117,7 +117,7 @@ void Command::MouseUp(int button, int, float, float) {
     if (buttonState_ == ButtonState::HighLightSelect) PaintFace(Skin::HighLightSelect);
   }
   // Dragged off before the release: no click.
-  if (buttonState_ != ButtonState::Selected && enabled_ && Click) Click();
+  if (buttonState_ != ButtonState::Selected && Click) Click();
 }
 
 void Command::TmrMouse_Timer() {
