@@ -5,11 +5,11 @@
 namespace Vantor {
 
 enum class ButtonState : uint8_t {
-  Uninitialised = 0,
-  Normal = 1,
-  HighLight = 2,
-  Selected = 3,
-  HighLightSelect = 4,
+    Uninitialised = 0,
+    Normal = 1,
+    HighLight = 2,
+    Selected = 3,
+    HighLightSelect = 4,
 };
 
 // The six skin pictures, in the order of the resources that hold them.

@@ -11,40 +11,40 @@
 namespace Vantor {
 
 class CommandWindow : public CommandSite {
- public:
-  // Creates the window at the pixel rectangle inside the parent and loads the stored properties. The
-  // object must outlive the window.
-  static std::unique_ptr<CommandWindow> Create(HWND parent, int id, const RECT& pixels,
-                                               const FontDesc& containerFont, const PropertyBag& stored);
-  ~CommandWindow() override;
-  CommandWindow(const CommandWindow&) = delete;
-  CommandWindow& operator=(const CommandWindow&) = delete;
+  public:
+    // Creates the window at the pixel rectangle inside the parent and loads the stored properties. The
+    // object must outlive the window.
+    static std::unique_ptr<CommandWindow> Create(HWND parent, int id, const RECT& pixels,
+                                                 const FontDesc& containerFont, const PropertyBag& stored);
+    ~CommandWindow() override;
+    CommandWindow(const CommandWindow&) = delete;
+    CommandWindow& operator=(const CommandWindow&) = delete;
 
-  HWND Handle() const { return window_; }
-  Command& Control() { return command_; }
+    HWND Handle() const { return window_; }
+    Command& Control() { return command_; }
 
-  void StartPointerWatch(uint32_t milliseconds) override;
-  bool PointerOverControl() override;
-  void PropertyChanged(const std::string& name) override;
-  void Redraw() override;
-  FontDesc ContainerFont() override { return containerFont_; }
-  double TwipsPerPixelX() override;
-  double TwipsPerPixelY() override;
+    void StartPointerWatch(uint32_t milliseconds) override;
+    bool PointerOverControl() override;
+    void PropertyChanged(const std::string& name) override;
+    void Redraw() override;
+    FontDesc ContainerFont() override { return containerFont_; }
+    double TwipsPerPixelX() override;
+    double TwipsPerPixelY() override;
 
- private:
-  explicit CommandWindow(const FontDesc& containerFont);
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint();
-  void DrawCaption(HDC dc);
-  void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
+  private:
+    explicit CommandWindow(const FontDesc& containerFont);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void DrawCaption(HDC dc);
+    void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND window_ = nullptr;  // before the canvas, which refers to it
-  FontDesc containerFont_;
-  GdiFaceCanvas canvas_;
-  Command command_;
-  HFONT font_ = nullptr;
-  FontDesc fontMade_;
+    HWND window_ = nullptr;  // before the canvas, which refers to it
+    FontDesc containerFont_;
+    GdiFaceCanvas canvas_;
+    Command command_;
+    HFONT font_ = nullptr;
+    FontDesc fontMade_;
 };
 
 }  // namespace Vantor

@@ -6,8 +6,8 @@
 namespace Vantor {
 
 struct FaceColour {
-  uint16_t red = 0, green = 0, blue = 0;
-  bool operator==(const FaceColour&) const = default;
+    uint16_t red = 0, green = 0, blue = 0;
+    bool operator==(const FaceColour&) const = default;
 };
 
 inline constexpr std::string_view FaceLightText = "&HFFFFFF";
@@ -17,7 +17,11 @@ inline constexpr std::string_view FaceShadeText = "&HC6C5D7";
 // This is not the platform's colour-number byte order. A text that is no hexadecimal number gives black.
 FaceColour ColourFromText(std::string_view text);
 
-inline FaceColour FaceLight() { return ColourFromText(FaceLightText); }
-inline FaceColour FaceShade() { return ColourFromText(FaceShadeText); }
+inline FaceColour FaceLight() {
+    return ColourFromText(FaceLightText);
+}
+inline FaceColour FaceShade() {
+    return ColourFromText(FaceShadeText);
+}
 
 }  // namespace Vantor

@@ -12,8 +12,8 @@ inline constexpr int32_t SkinHeight = 25;
 inline constexpr int32_t FrameSize = 4;
 
 struct FramePiece {
-  PixelRect source;
-  PixelRect destination;
+    PixelRect source;
+    PixelRect destination;
 };
 
 // The eight frame pieces for a face of width x height pixels, in drawing order: top-left corner, top edge,

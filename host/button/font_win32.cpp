@@ -8,24 +8,24 @@
 namespace Vantor {
 
 HFONT CreateFontFrom(const FontDesc& font) {
-  HDC screen = GetDC(nullptr);
-  const int dotsPerInch = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
-  LOGFONTA description{};
-  // Negative: the character height without the internal leading, as point sizes mean it.
-  description.lfHeight = -LONG(std::nearbyint(font.points * dotsPerInch / 72));
-  description.lfWeight = font.weight;
-  description.lfItalic = font.italic;
-  description.lfUnderline = font.underline;
-  description.lfStrikeOut = font.strikethrough;
-  description.lfCharSet = font.charset;
-  description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  description.lfQuality = DEFAULT_QUALITY;
-  description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::string name = ToAnsi(font.name);
-  std::strncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
-  return CreateFontIndirectA(&description);
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    LOGFONTA description{};
+    // Negative: the character height without the internal leading, as point sizes mean it.
+    description.lfHeight = -LONG(std::nearbyint(font.points * dotsPerInch / 72));
+    description.lfWeight = font.weight;
+    description.lfItalic = font.italic;
+    description.lfUnderline = font.underline;
+    description.lfStrikeOut = font.strikethrough;
+    description.lfCharSet = font.charset;
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::string name = ToAnsi(font.name);
+    std::strncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectA(&description);
 }
 
 }  // namespace Vantor

@@ -19,13 +19,13 @@ std::optional<int64_t> NumberOf(const PropertyValue& value);
 std::optional<std::string> TextOf(const PropertyValue& value);
 
 class PropertyBag {
- public:
-  PropertyValue ReadProperty(const std::string& key, const PropertyValue& defaultValue) const;
-  void WriteProperty(const std::string& key, const PropertyValue& value, const PropertyValue& defaultValue);
-  bool Contains(const std::string& key) const { return values_.contains(key); }
+  public:
+    PropertyValue ReadProperty(const std::string& key, const PropertyValue& defaultValue) const;
+    void WriteProperty(const std::string& key, const PropertyValue& value, const PropertyValue& defaultValue);
+    bool Contains(const std::string& key) const { return values_.contains(key); }
 
- private:
-  std::map<std::string, PropertyValue> values_;
+  private:
+    std::map<std::string, PropertyValue> values_;
 };
 
 }  // namespace Vantor

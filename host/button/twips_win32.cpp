@@ -3,12 +3,12 @@
 namespace Vantor {
 
 double ScreenTwipsPerPixel(int axis) {
-  constexpr double TwipsPerInch = 1440;
-  HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return 15;
-  const int dotsPerInch = GetDeviceCaps(screen, axis);
-  ReleaseDC(nullptr, screen);
-  return dotsPerInch > 0 ? TwipsPerInch / dotsPerInch : 15;
+    constexpr double TwipsPerInch = 1440;
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return 15;
+    const int dotsPerInch = GetDeviceCaps(screen, axis);
+    ReleaseDC(nullptr, screen);
+    return dotsPerInch > 0 ? TwipsPerInch / dotsPerInch : 15;
 }
 
 }  // namespace Vantor

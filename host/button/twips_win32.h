@@ -5,7 +5,11 @@
 namespace Vantor {
 
 double ScreenTwipsPerPixel(int axis);  // LOGPIXELSX or LOGPIXELSY
-inline double TwipsPerPixelX() { return ScreenTwipsPerPixel(LOGPIXELSX); }
-inline double TwipsPerPixelY() { return ScreenTwipsPerPixel(LOGPIXELSY); }
+inline double TwipsPerPixelX() {
+    return ScreenTwipsPerPixel(LOGPIXELSX);
+}
+inline double TwipsPerPixelY() {
+    return ScreenTwipsPerPixel(LOGPIXELSY);
+}
 
 }  // namespace Vantor

@@ -13,15 +13,15 @@ inline constexpr int32_t ClientHeight = 3780;
 enum class Container { Window, Panel };
 
 struct TwipRect {
-  int32_t left, top, width, height;
+    int32_t left, top, width, height;
 };
 
 struct ControlPlace {
-  std::string_view name;
-  Container container;
-  TwipRect rect;
-  std::string_view caption;
-  int tabIndex;  // -1: takes no part in the tab order
+    std::string_view name;
+    Container container;
+    TwipRect rect;
+    std::string_view caption;
+    int tabIndex;  // -1: takes no part in the tab order
 };
 
 // In creation order, which is also the tab order of the controls that take the focus.
@@ -46,10 +46,10 @@ inline constexpr std::array<ControlPlace, 16> Layout = {{
 
 // The control of that name; names that are not in the layout do not compile into a constant.
 constexpr const ControlPlace& Place(std::string_view name) {
-  for (const ControlPlace& place : Layout) {
-    if (place.name == name) return place;
-  }
-  throw "no such control";
+    for (const ControlPlace& place : Layout) {
+        if (place.name == name) return place;
+    }
+    throw "no such control";
 }
 
 }  // namespace Vantor_P

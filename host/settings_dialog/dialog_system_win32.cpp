@@ -13,70 +13,76 @@ namespace {
 
 MousePointer screenPointer = MousePointer::Default;
 
-RECT ToRect(const Vantor_B::WindowRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const Vantor_B::WindowRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 }  // namespace
 
-bool HourglassPointer() { return screenPointer == MousePointer::Hourglass; }
+bool HourglassPointer() {
+    return screenPointer == MousePointer::Hourglass;
+}
 
 bool Win32DialogSystem::GetCursorPos(int32_t& x, int32_t& y) {
-  POINT point;
-  Vantor_B::LastApiResult = ::GetCursorPos(&point);
-  if (Vantor_B::LastApiResult == 0) return false;
-  x = point.x;
-  y = point.y;
-  return true;
+    POINT point;
+    Vantor_B::LastApiResult = ::GetCursorPos(&point);
+    if (Vantor_B::LastApiResult == 0) return false;
+    x = point.x;
+    y = point.y;
+    return true;
 }
 
 std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filterDescription,
-                                                         const std::string& filterPattern, const std::string& title,
-                                                         uint32_t capacity) {
-  // Description, NUL, pattern, NUL; the string's own terminator ends the list.
-  const std::string filter = ToAnsi(filterDescription) + '\0' + ToAnsi(filterPattern) + '\0';
-  const std::string ansiTitle = ToAnsi(title);
-  std::vector<char> file(capacity + 1, '\0');
-  std::vector<char> fileTitle(capacity + 1, '\0');
-  OPENFILENAMEA request{};
-  // The structure without the fields of later systems, as the request has always been made.
-  request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  request.hwndOwner = owner_;
-  request.hInstance = GetModuleHandleA(nullptr);
-  request.lpstrFilter = filter.c_str();
-  request.lpstrFile = file.data();
-  request.nMaxFile = capacity;
-  request.lpstrFileTitle = fileTitle.data();
-  request.nMaxFileTitle = capacity;
-  request.lpstrTitle = ansiTitle.c_str();
-  Vantor_B::LastApiResult = GetOpenFileNameA(&request);
-  if (Vantor_B::LastApiResult <= 0) return std::nullopt;
-  return FromAnsi(file.data());
+                                                         const std::string& filterPattern,
+                                                         const std::string& title, uint32_t capacity) {
+    // Description, NUL, pattern, NUL; the string's own terminator ends the list.
+    const std::string filter = ToAnsi(filterDescription) + '\0' + ToAnsi(filterPattern) + '\0';
+    const std::string ansiTitle = ToAnsi(title);
+    std::vector<char> file(capacity + 1, '\0');
+    std::vector<char> fileTitle(capacity + 1, '\0');
+    OPENFILENAMEA request{};
+    // The structure without the fields of later systems, as the request has always been made.
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.hwndOwner = owner_;
+    request.hInstance = GetModuleHandleA(nullptr);
+    request.lpstrFilter = filter.c_str();
+    request.lpstrFile = file.data();
+    request.nMaxFile = capacity;
+    request.lpstrFileTitle = fileTitle.data();
+    request.nMaxFileTitle = capacity;
+    request.lpstrTitle = ansiTitle.c_str();
+    Vantor_B::LastApiResult = GetOpenFileNameA(&request);
+    if (Vantor_B::LastApiResult <= 0) return std::nullopt;
+    return FromAnsi(file.data());
 }
 
 void Win32DialogSystem::OpenAddress(const std::string& address) {
-  ShellExecuteA(owner_, "open", ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteA(owner_, "open", ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
 }
 
 void Win32DialogSystem::SetMousePointer(MousePointer pointer) {
-  screenPointer = pointer;
-  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW)));
+    screenPointer = pointer;
+    SetCursor(LoadCursorA(
+        nullptr, reinterpret_cast<LPCSTR>(pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW)));
 }
 
-void Win32DialogSystem::WriteSetting(const std::string& section, const std::string& key, const std::string& value) {
-  Vantor_B::IniWrite(section, key, value, Vantor_B::SettingsPath());
+void Win32DialogSystem::WriteSetting(const std::string& section, const std::string& key,
+                                     const std::string& value) {
+    Vantor_B::IniWrite(section, key, value, Vantor_B::SettingsPath());
 }
 
 bool Win32DialogSystem::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) {
-  RECT r;
-  if (!::GetWindowRect(reinterpret_cast<HWND>(window), &r)) return false;
-  rect = {r.left, r.top, r.right, r.bottom};
-  return true;
+    RECT r;
+    if (!::GetWindowRect(reinterpret_cast<HWND>(window), &r)) return false;
+    rect = {r.left, r.top, r.right, r.bottom};
+    return true;
 }
 
-void Win32DialogSystem::DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
-                                          const Vantor_B::WindowRect& to) {
-  const RECT fromRect = ToRect(from);
-  const RECT toRect = ToRect(to);
-  ::DrawAnimatedRects(reinterpret_cast<HWND>(window), animation, &fromRect, &toRect);
+void Win32DialogSystem::DrawAnimatedRects(intptr_t window, int32_t animation,
+                                          const Vantor_B::WindowRect& from, const Vantor_B::WindowRect& to) {
+    const RECT fromRect = ToRect(from);
+    const RECT toRect = ToRect(to);
+    ::DrawAnimatedRects(reinterpret_cast<HWND>(window), animation, &fromRect, &toRect);
 }
 
 }  // namespace Vantor_P

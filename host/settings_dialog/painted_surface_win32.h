@@ -8,13 +8,13 @@
 namespace Vantor_P {
 
 class PaintedSurface {
- public:
-  // PaintGradient over the window's client size, one line per pixel row.
-  void Paint(HWND window, GradientSurface surface);
-  void Show(HDC dc) const { image_.Show(dc); }
+  public:
+    // PaintGradient over the window's client size, one line per pixel row.
+    void Paint(HWND window, GradientSurface surface);
+    void Show(HDC dc) const { image_.Show(dc); }
 
- private:
-  Vantor::MemoryImage image_;
+  private:
+    Vantor::MemoryImage image_;
 };
 
 }  // namespace Vantor_P

@@ -11,69 +11,75 @@ namespace {
 constexpr const char* MarkNames[3] = {"Img_BGM(0)", "Img_BGM(1)", "Img_BGM(2)"};
 constexpr const char* KindCaptionNames[3] = {"lbl_BGM(0)", "lbl_BGM(1)", "lbl_BGM(2)"};
 
-RECT PlaceRect(std::string_view name) { return PixelRect(Place(name).rect); }
+RECT PlaceRect(std::string_view name) {
+    return PixelRect(Place(name).rect);
+}
 
 // One line each; a face wider than the one the layout was made for may run past the label's right edge.
 void DrawLabel(HDC dc, std::string_view name, UINT alignment) {
-  const ControlPlace& place = Place(name);
-  RECT rect = PixelRect(place.rect);
-  const std::string text = ToAnsi(std::string(place.caption));
-  DrawTextA(dc, text.c_str(), int(text.size()), &rect, alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    const ControlPlace& place = Place(name);
+    RECT rect = PixelRect(place.rect);
+    const std::string text = ToAnsi(std::string(place.caption));
+    DrawTextA(dc, text.c_str(), int(text.size()), &rect, alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 
 }  // namespace
 
 RECT PixelRect(const TwipRect& rect) {
-  const double tx = Vantor::TwipsPerPixelX();
-  const double ty = Vantor::TwipsPerPixelY();
-  const auto px = [](int32_t twips, double perPixel) { return LONG(std::nearbyint(twips / perPixel)); };
-  const LONG left = px(rect.left, tx);
-  const LONG top = px(rect.top, ty);
-  return {left, top, left + px(rect.width, tx), top + px(rect.height, ty)};
+    const double tx = Vantor::TwipsPerPixelX();
+    const double ty = Vantor::TwipsPerPixelY();
+    const auto px = [](int32_t twips, double perPixel) { return LONG(std::nearbyint(twips / perPixel)); };
+    const LONG left = px(rect.left, tx);
+    const LONG top = px(rect.top, ty);
+    return {left, top, left + px(rect.width, tx), top + px(rect.height, ty)};
 }
 
-RECT MarkRect(int index) { return PlaceRect(MarkNames[index]); }
+RECT MarkRect(int index) {
+    return PlaceRect(MarkNames[index]);
+}
 
 void PaintPanelContent(HDC dc, const PanelContent& content) {
-  const HGDIOBJ previousFont = SelectObject(dc, content.font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
+    const HGDIOBJ previousFont = SelectObject(dc, content.font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
 
-  // The section title's frame: an outline only.
-  const RECT frame = PlaceRect("Shape3(3)");
-  FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawLabel(dc, "lbl(15)", DT_CENTER);
-  for (const char* name : KindCaptionNames) DrawLabel(dc, name, DT_LEFT);
-  DrawLabel(dc, "lbl(14)", DT_LEFT);
+    // The section title's frame: an outline only.
+    const RECT frame = PlaceRect("Shape3(3)");
+    FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    DrawLabel(dc, "lbl(15)", DT_CENTER);
+    for (const char* name : KindCaptionNames) DrawLabel(dc, name, DT_LEFT);
+    DrawLabel(dc, "lbl(14)", DT_LEFT);
 
-  // Marks show their 12 x 12 picture at their top-left corner, unscaled.
-  HDC pictures = CreateCompatibleDC(dc);
-  if (pictures != nullptr) {
-    for (int index = 0; index < 3; ++index) {
-      const HGDIOBJ previous = SelectObject(pictures, content.markPictures[size_t(content.marks[size_t(index)])]);
-      const RECT mark = MarkRect(index);
-      BitBlt(dc, mark.left, mark.top, 12, 12, pictures, 0, 0, SRCCOPY);
-      SelectObject(pictures, previous);
+    // Marks show their 12 x 12 picture at their top-left corner, unscaled.
+    HDC pictures = CreateCompatibleDC(dc);
+    if (pictures != nullptr) {
+        for (int index = 0; index < 3; ++index) {
+            const HGDIOBJ previous =
+                SelectObject(pictures, content.markPictures[size_t(content.marks[size_t(index)])]);
+            const RECT mark = MarkRect(index);
+            BitBlt(dc, mark.left, mark.top, 12, 12, pictures, 0, 0, SRCCOPY);
+            SelectObject(pictures, previous);
+        }
+        DeleteDC(pictures);
     }
-    DeleteDC(pictures);
-  }
 
-  // The file label: single-line border, the path wrapped inside it.
-  RECT file = PlaceRect("lbl_Fname");
-  FrameRect(dc, &file, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  InflateRect(&file, -2, -1);
-  const std::string path = ToAnsi(content.fileCaption);
-  DrawTextA(dc, path.c_str(), int(path.size()), &file, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
-  SelectObject(dc, previousFont);
+    // The file label: single-line border, the path wrapped inside it.
+    RECT file = PlaceRect("lbl_Fname");
+    FrameRect(dc, &file, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&file, -2, -1);
+    const std::string path = ToAnsi(content.fileCaption);
+    DrawTextA(dc, path.c_str(), int(path.size()), &file,
+              DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
+    SelectObject(dc, previousFont);
 }
 
 int KindAt(POINT pixel) {
-  for (int index = 0; index < 3; ++index) {
-    const RECT mark = MarkRect(index);
-    const RECT caption = PlaceRect(KindCaptionNames[index]);
-    if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) return index;
-  }
-  return -1;
+    for (int index = 0; index < 3; ++index) {
+        const RECT mark = MarkRect(index);
+        const RECT caption = PlaceRect(KindCaptionNames[index]);
+        if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) return index;
+    }
+    return -1;
 }
 
 }  // namespace Vantor_P

@@ -12,10 +12,10 @@
 namespace Vantor_P {
 
 struct PanelContent {
-  std::array<Mark, 3> marks{};
-  std::string fileCaption;
-  HFONT font = nullptr;
-  std::array<HBITMAP, 2> markPictures{};  // Img_Ra (0) and (1)
+    std::array<Mark, 3> marks{};
+    std::string fileCaption;
+    HFONT font = nullptr;
+    std::array<HBITMAP, 2> markPictures{};  // Img_Ra (0) and (1)
 };
 
 RECT PixelRect(const TwipRect& rect);

@@ -5,8 +5,8 @@
 namespace Vantor_P {
 
 struct TwipPoint {
-  int64_t left, top;
-  bool operator==(const TwipPoint&) const = default;
+    int64_t left, top;
+    bool operator==(const TwipPoint&) const = default;
 };
 
 // All sizes in twips. Each difference is rounded to a whole number (ties to even), each quotient truncated

@@ -6,20 +6,22 @@ ScreenPoint16 ZoomAnchor;
 
 namespace {
 
-WindowRect AnchorRect() { return {ZoomAnchor.x, ZoomAnchor.y, ZoomAnchor.x, ZoomAnchor.y}; }
+WindowRect AnchorRect() {
+    return {ZoomAnchor.x, ZoomAnchor.y, ZoomAnchor.x, ZoomAnchor.y};
+}
 
 }  // namespace
 
 void ZoomOpen(intptr_t window, ZoomPlatform& platform) {
-  WindowRect to;
-  platform.GetWindowRect(window, to);
-  platform.DrawAnimatedRects(window, CaptionAnimation, AnchorRect(), to);
+    WindowRect to;
+    platform.GetWindowRect(window, to);
+    platform.DrawAnimatedRects(window, CaptionAnimation, AnchorRect(), to);
 }
 
 void ZoomClose(intptr_t window, ZoomPlatform& platform) {
-  WindowRect from;
-  platform.GetWindowRect(window, from);
-  platform.DrawAnimatedRects(window, CaptionAnimation, from, AnchorRect());
+    WindowRect from;
+    platform.GetWindowRect(window, from);
+    platform.DrawAnimatedRects(window, CaptionAnimation, from, AnchorRect());
 }
 
 }  // namespace Vantor_B

@@ -6,77 +6,92 @@
 
 namespace Vantor_P {
 
-Form::Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons, std::string homePage)
-    : controls_(controls), system_(system), settings_(settings), buttons_(buttons), homePage_(std::move(homePage)) {
-  buttons_.Cmd_BGM.Click = [this] { Cmd_BGM_Click(); };
-  buttons_.Cmd_Set.Click = [this] { Cmd_Set_Click(); };
-  buttons_.Cmd_Can.Click = [this] { Cmd_Can_Click(); };
-  buttons_.Cmd_Etc.Click = [this] { Cmd_Etc_Click(); };
+Form::Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons,
+           std::string homePage)
+    : controls_(controls),
+      system_(system),
+      settings_(settings),
+      buttons_(buttons),
+      homePage_(std::move(homePage)) {
+    buttons_.Cmd_BGM.Click = [this] { Cmd_BGM_Click(); };
+    buttons_.Cmd_Set.Click = [this] { Cmd_Set_Click(); };
+    buttons_.Cmd_Can.Click = [this] { Cmd_Can_Click(); };
+    buttons_.Cmd_Etc.Click = [this] { Cmd_Etc_Click(); };
 }
 
 void Form::Form_Load() {
-  const TwipPoint position = DialogPosition(controls_.ScreenWidth(), controls_.ScreenHeight(),
-                                            controls_.DialogWidth(), controls_.DialogHeight());
-  controls_.Move(position.left, position.top);
-  for (Vantor::Command* button : {&buttons_.Cmd_Etc, &buttons_.Cmd_Set, &buttons_.Cmd_Can, &buttons_.Cmd_BGM}) {
-    button->Initialize();
-  }
-  ApplyKind();
-  controls_.SetRepeatText(FormatTrack(settings_.bgmRepeatTrack));
-  for (const std::string& item : TrackList()) controls_.AddRepeatItem(item);
-  controls_.SetFileCaption(settings_.bgmFile);
-  int32_t x = 0;
-  int32_t y = 0;
-  system_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
-  Vantor_B::ZoomAnchor = {int16_t(x), int16_t(y)};
-  Vantor_B::ZoomOpen(controls_.WindowHandle(), system_);
-  system_.SetMousePointer(MousePointer::Default);
+    const TwipPoint position = DialogPosition(controls_.ScreenWidth(), controls_.ScreenHeight(),
+                                              controls_.DialogWidth(), controls_.DialogHeight());
+    controls_.Move(position.left, position.top);
+    for (Vantor::Command* button :
+         {&buttons_.Cmd_Etc, &buttons_.Cmd_Set, &buttons_.Cmd_Can, &buttons_.Cmd_BGM}) {
+        button->Initialize();
+    }
+    ApplyKind();
+    controls_.SetRepeatText(FormatTrack(settings_.bgmRepeatTrack));
+    for (const std::string& item : TrackList()) controls_.AddRepeatItem(item);
+    controls_.SetFileCaption(settings_.bgmFile);
+    int32_t x = 0;
+    int32_t y = 0;
+    system_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
+    Vantor_B::ZoomAnchor = {int16_t(x), int16_t(y)};
+    Vantor_B::ZoomOpen(controls_.WindowHandle(), system_);
+    system_.SetMousePointer(MousePointer::Default);
 }
 
-void Form::Img_BGM_MouseDown(int index, int, int, float, float) { SelectKind(index); }
+void Form::Img_BGM_MouseDown(int index, int, int, float, float) {
+    SelectKind(index);
+}
 
-void Form::lbl_BGM_MouseDown(int index, int, int, float, float) { SelectKind(index); }
+void Form::lbl_BGM_MouseDown(int index, int, int, float, float) {
+    SelectKind(index);
+}
 
 void Form::SelectKind(int index) {
-  settings_.bgmKind = int16_t(index);
-  ApplyKind();
+    settings_.bgmKind = int16_t(index);
+    ApplyKind();
 }
 
 // Marks and enabling follow the kind; a kind outside 0 to 2 selects no mark and enables nothing.
 void Form::ApplyKind() {
-  buttons_.Cmd_BGM.SetEnabled(false);
-  controls_.EnableRepeat(false);
-  for (int index = 0; index < 3; ++index) controls_.ShowMark(index, Mark::Unselected);
-  if (settings_.bgmKind >= 0 && settings_.bgmKind < 3) controls_.ShowMark(settings_.bgmKind, Mark::Selected);
-  if (settings_.bgmKind == 1) controls_.EnableRepeat(true);
-  if (settings_.bgmKind == 2) buttons_.Cmd_BGM.SetEnabled(true);
+    buttons_.Cmd_BGM.SetEnabled(false);
+    controls_.EnableRepeat(false);
+    for (int index = 0; index < 3; ++index) controls_.ShowMark(index, Mark::Unselected);
+    if (settings_.bgmKind >= 0 && settings_.bgmKind < 3)
+        controls_.ShowMark(settings_.bgmKind, Mark::Selected);
+    if (settings_.bgmKind == 1) controls_.EnableRepeat(true);
+    if (settings_.bgmKind == 2) buttons_.Cmd_BGM.SetEnabled(true);
 }
 
 void Form::Cmd_BGM_Click() {
-  const std::optional<std::string> file =
-      system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
-  if (!file) return;
-  settings_.bgmFile = *file;
-  controls_.SetFileCaption(settings_.bgmFile);
+    const std::optional<std::string> file =
+        system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
+    if (!file) return;
+    settings_.bgmFile = *file;
+    controls_.SetFileCaption(settings_.bgmFile);
 }
 
 void Form::Cmd_Set_Click() {
-  using namespace Vantor_B;
-  system_.WriteSetting(kSettingsSection, kKeyBgmKind, std::to_string(settings_.bgmKind));
-  settings_.bgmRepeatTrack = TrackFromText(controls_.RepeatText());
-  system_.WriteSetting(kSettingsSection, kKeyBgmRepeatTrack, std::to_string(settings_.bgmRepeatTrack));
-  system_.WriteSetting(kSettingsSection, kKeyBgmFile, settings_.bgmFile);
-  controls_.Unload();
+    using namespace Vantor_B;
+    system_.WriteSetting(kSettingsSection, kKeyBgmKind, std::to_string(settings_.bgmKind));
+    settings_.bgmRepeatTrack = TrackFromText(controls_.RepeatText());
+    system_.WriteSetting(kSettingsSection, kKeyBgmRepeatTrack, std::to_string(settings_.bgmRepeatTrack));
+    system_.WriteSetting(kSettingsSection, kKeyBgmFile, settings_.bgmFile);
+    controls_.Unload();
 }
 
-void Form::Cmd_Can_Click() { controls_.Unload(); }
+void Form::Cmd_Can_Click() {
+    controls_.Unload();
+}
 
 void Form::Cmd_Etc_Click() {
-  system_.SetMousePointer(MousePointer::Hourglass);
-  system_.OpenAddress(homePage_);
-  system_.SetMousePointer(MousePointer::Default);
+    system_.SetMousePointer(MousePointer::Hourglass);
+    system_.OpenAddress(homePage_);
+    system_.SetMousePointer(MousePointer::Default);
 }
 
-void Form::Form_Unload() { Vantor_B::ZoomClose(controls_.WindowHandle(), system_); }
+void Form::Form_Unload() {
+    Vantor_B::ZoomClose(controls_.WindowHandle(), system_);
+}
 
 }  // namespace Vantor_P

@@ -23,80 +23,82 @@ inline constexpr uint32_t FileBufferCapacity = 255;
 
 // The controls of the form, as the behaviour drives them.
 class DialogControls {
- public:
-  virtual ~DialogControls() = default;
-  virtual intptr_t WindowHandle() = 0;
-  // Twips.
-  virtual double ScreenWidth() = 0;
-  virtual double ScreenHeight() = 0;
-  virtual double DialogWidth() = 0;
-  virtual double DialogHeight() = 0;
-  virtual void Move(int64_t left, int64_t top) = 0;
-  // `Img_BGM`(index) shows `Img_Ra`(mark).
-  virtual void ShowMark(int index, Mark mark) = 0;
-  // `BGM_Repeat`.
-  virtual void EnableRepeat(bool enabled) = 0;
-  virtual void SetRepeatText(const std::string& text) = 0;
-  virtual void AddRepeatItem(const std::string& text) = 0;
-  virtual std::string RepeatText() = 0;
-  // `lbl_Fname`.
-  virtual void SetFileCaption(const std::string& text) = 0;
-  // Closes the form, which runs Form_Unload.
-  virtual void Unload() = 0;
+  public:
+    virtual ~DialogControls() = default;
+    virtual intptr_t WindowHandle() = 0;
+    // Twips.
+    virtual double ScreenWidth() = 0;
+    virtual double ScreenHeight() = 0;
+    virtual double DialogWidth() = 0;
+    virtual double DialogHeight() = 0;
+    virtual void Move(int64_t left, int64_t top) = 0;
+    // `Img_BGM`(index) shows `Img_Ra`(mark).
+    virtual void ShowMark(int index, Mark mark) = 0;
+    // `BGM_Repeat`.
+    virtual void EnableRepeat(bool enabled) = 0;
+    virtual void SetRepeatText(const std::string& text) = 0;
+    virtual void AddRepeatItem(const std::string& text) = 0;
+    virtual std::string RepeatText() = 0;
+    // `lbl_Fname`.
+    virtual void SetFileCaption(const std::string& text) = 0;
+    // Closes the form, which runs Form_Unload.
+    virtual void Unload() = 0;
 };
 
 // What the form asks of the system.
 class DialogSystem : public Vantor_B::ZoomPlatform {
- public:
-  // False when the position cannot be read; the point is then left as it was.
-  virtual bool GetCursorPos(int32_t& x, int32_t& y) = 0;
-  // The chosen file's full path, nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseFile(const std::string& filterDescription,
-                                                const std::string& filterPattern, const std::string& title,
-                                                uint32_t capacity) = 0;
-  virtual void OpenAddress(const std::string& address) = 0;
-  virtual void SetMousePointer(MousePointer pointer) = 0;
-  // IniWrite into the settings file.
-  virtual void WriteSetting(const std::string& section, const std::string& key, const std::string& value) = 0;
+  public:
+    // False when the position cannot be read; the point is then left as it was.
+    virtual bool GetCursorPos(int32_t& x, int32_t& y) = 0;
+    // The chosen file's full path, nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseFile(const std::string& filterDescription,
+                                                  const std::string& filterPattern, const std::string& title,
+                                                  uint32_t capacity) = 0;
+    virtual void OpenAddress(const std::string& address) = 0;
+    virtual void SetMousePointer(MousePointer pointer) = 0;
+    // IniWrite into the settings file.
+    virtual void WriteSetting(const std::string& section, const std::string& key,
+                              const std::string& value) = 0;
 };
 
 // The three settings the dialog edits in place.
 struct Settings {
-  int16_t& bgmKind;
-  int16_t& bgmRepeatTrack;
-  std::string& bgmFile;
+    int16_t& bgmKind;
+    int16_t& bgmRepeatTrack;
+    std::string& bgmFile;
 };
 
 struct Buttons {
-  Vantor::Command& Cmd_BGM;
-  Vantor::Command& Cmd_Set;
-  Vantor::Command& Cmd_Can;
-  Vantor::Command& Cmd_Etc;
+    Vantor::Command& Cmd_BGM;
+    Vantor::Command& Cmd_Set;
+    Vantor::Command& Cmd_Can;
+    Vantor::Command& Cmd_Etc;
 };
 
 class Form {
- public:
-  // Connects the buttons' Click events to the handlers below.
-  Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons, std::string homePage);
+  public:
+    // Connects the buttons' Click events to the handlers below.
+    Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons,
+         std::string homePage);
 
-  void Form_Load();
-  void Img_BGM_MouseDown(int index, int button, int shift, float x, float y);
-  void lbl_BGM_MouseDown(int index, int button, int shift, float x, float y);
-  void Cmd_BGM_Click();
-  void Cmd_Set_Click();
-  void Cmd_Can_Click();
-  void Cmd_Etc_Click();
-  void Form_Unload();
+    void Form_Load();
+    void Img_BGM_MouseDown(int index, int button, int shift, float x, float y);
+    void lbl_BGM_MouseDown(int index, int button, int shift, float x, float y);
+    void Cmd_BGM_Click();
+    void Cmd_Set_Click();
+    void Cmd_Can_Click();
+    void Cmd_Etc_Click();
+    void Form_Unload();
 
- private:
-  void SelectKind(int index);
-  void ApplyKind();
+  private:
+    void SelectKind(int index);
+    void ApplyKind();
 
-  DialogControls& controls_;
-  DialogSystem& system_;
-  Settings settings_;
-  Buttons buttons_;
-  std::string homePage_;
+    DialogControls& controls_;
+    DialogSystem& system_;
+    Settings settings_;
+    Buttons buttons_;
+    std::string homePage_;
 };
 
 }  // namespace Vantor_P

@@ -23,285 +23,289 @@ namespace {
 constexpr char WindowClass[] = "Vantor_P";
 constexpr char PanelClass[] = "Vantor_P.Pic_C";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single border, close box only
-constexpr int RepeatListHeight = 200;  // pixels of the dropped-down list
+constexpr int RepeatListHeight = 200;                                   // pixels of the dropped-down list
 
 enum ChildId { RepeatId = 100, CmdBgmId, CmdSetId, CmdCanId, CmdEtcId };
 
 Vantor::PropertyBag StoredButton(std::string_view name) {
-  Vantor::PropertyBag bag;
-  bag.WriteProperty("Caption", std::string(Place(name).caption), Vantor::DefaultCaption);
-  return bag;
+    Vantor::PropertyBag bag;
+    bag.WriteProperty("Caption", std::string(Place(name).caption), Vantor::DefaultCaption);
+    return bag;
 }
 
 class SettingsWindow : public DialogControls {
- public:
-  SettingsWindow() : system_(window_) {}
-  ~SettingsWindow() override;
-  bool Create();
-  void RunModal();
+  public:
+    SettingsWindow() : system_(window_) {}
+    ~SettingsWindow() override;
+    bool Create();
+    void RunModal();
 
-  intptr_t WindowHandle() override { return reinterpret_cast<intptr_t>(window_); }
-  double ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN) * Vantor::TwipsPerPixelX(); }
-  double ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN) * Vantor::TwipsPerPixelY(); }
-  double DialogWidth() override;
-  double DialogHeight() override;
-  void Move(int64_t left, int64_t top) override;
-  void ShowMark(int index, Mark mark) override;
-  void EnableRepeat(bool enabled) override { EnableWindow(repeat_, enabled); }
-  void SetRepeatText(const std::string& text) override { SetWindowTextA(repeat_, ToAnsi(text).c_str()); }
-  void AddRepeatItem(const std::string& text) override;
-  std::string RepeatText() override;
-  void SetFileCaption(const std::string& text) override;
-  void Unload() override { SendMessageA(window_, WM_CLOSE, 0, 0); }
+    intptr_t WindowHandle() override { return reinterpret_cast<intptr_t>(window_); }
+    double ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN) * Vantor::TwipsPerPixelX(); }
+    double ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN) * Vantor::TwipsPerPixelY(); }
+    double DialogWidth() override;
+    double DialogHeight() override;
+    void Move(int64_t left, int64_t top) override;
+    void ShowMark(int index, Mark mark) override;
+    void EnableRepeat(bool enabled) override { EnableWindow(repeat_, enabled); }
+    void SetRepeatText(const std::string& text) override { SetWindowTextA(repeat_, ToAnsi(text).c_str()); }
+    void AddRepeatItem(const std::string& text) override;
+    std::string RepeatText() override;
+    void SetFileCaption(const std::string& text) override;
+    void Unload() override { SendMessageA(window_, WM_CLOSE, 0, 0); }
 
- private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT PanelMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  std::unique_ptr<Vantor::CommandWindow> MakeButton(HWND parent, ChildId id, std::string_view name);
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT PanelMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::unique_ptr<Vantor::CommandWindow> MakeButton(HWND parent, ChildId id, std::string_view name);
 
-  HWND window_ = nullptr;
-  HWND panel_ = nullptr;
-  HWND repeat_ = nullptr;
-  PaintedSurface windowImage_;
-  PaintedSurface panelImage_;
-  PanelContent content_;
-  Win32DialogSystem system_;
-  std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
-  std::unique_ptr<Form> form_;  // last: it refers to the buttons
+    HWND window_ = nullptr;
+    HWND panel_ = nullptr;
+    HWND repeat_ = nullptr;
+    PaintedSurface windowImage_;
+    PaintedSurface panelImage_;
+    PanelContent content_;
+    Win32DialogSystem system_;
+    std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
+    std::unique_ptr<Form> form_;  // last: it refers to the buttons
 };
 
 // What the window and the panel answer alike: their painted background (and what lies on it) and the
 // screen-wide pointer. Nothing for other messages.
 std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface, const PanelContent* content,
                                       UINT message, WPARAM wParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      if (HDC dc = BeginPaint(window, &paint)) {
-        surface.Show(dc);
-        if (content != nullptr) PaintPanelContent(dc, *content);
-        EndPaint(window, &paint);
-      }
-      return 0;
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            if (HDC dc = BeginPaint(window, &paint)) {
+                surface.Show(dc);
+                if (content != nullptr) PaintPanelContent(dc, *content);
+                EndPaint(window, &paint);
+            }
+            return 0;
+        }
+        case WM_PRINTCLIENT:  // a transparent button asks for what lies beneath it
+            surface.Show(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_SETCURSOR:
+            if (!HourglassPointer()) return std::nullopt;
+            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+            return TRUE;
+        default:
+            return std::nullopt;
     }
-    case WM_PRINTCLIENT:  // a transparent button asks for what lies beneath it
-      surface.Show(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_SETCURSOR:
-      if (!HourglassPointer()) return std::nullopt;
-      SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-      return TRUE;
-    default:
-      return std::nullopt;
-  }
 }
 
 bool RegisterClasses(WNDPROC windowProc) {
-  static const bool registered = [windowProc] {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA form{};
-    form.cbSize = sizeof form;
-    form.lpfnWndProc = windowProc;
-    form.hInstance = instance;
-    form.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    form.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kDialogIcon), IMAGE_ICON, 32, 32, 0));
-    form.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kDialogIcon), IMAGE_ICON, 16, 16, 0));
-    form.lpszClassName = WindowClass;
-    WNDCLASSEXA panel = form;
-    panel.hIcon = panel.hIconSm = nullptr;
-    panel.lpszClassName = PanelClass;
-    return RegisterClassExA(&form) != 0 && RegisterClassExA(&panel) != 0;
-  }();
-  return registered;
+    static const bool registered = [windowProc] {
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSEXA form{};
+        form.cbSize = sizeof form;
+        form.lpfnWndProc = windowProc;
+        form.hInstance = instance;
+        form.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        form.hIcon =
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kDialogIcon), IMAGE_ICON, 32, 32, 0));
+        form.hIconSm =
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kDialogIcon), IMAGE_ICON, 16, 16, 0));
+        form.lpszClassName = WindowClass;
+        WNDCLASSEXA panel = form;
+        panel.hIcon = panel.hIconSm = nullptr;
+        panel.lpszClassName = PanelClass;
+        return RegisterClassExA(&form) != 0 && RegisterClassExA(&panel) != 0;
+    }();
+    return registered;
 }
 
 SettingsWindow::~SettingsWindow() {
-  form_.reset();
-  if (window_ != nullptr) DestroyWindow(window_);
-  if (content_.font != nullptr) DeleteObject(content_.font);
-  for (HBITMAP picture : content_.markPictures) {
-    if (picture != nullptr) DeleteObject(picture);
-  }
+    form_.reset();
+    if (window_ != nullptr) DestroyWindow(window_);
+    if (content_.font != nullptr) DeleteObject(content_.font);
+    for (HBITMAP picture : content_.markPictures) {
+        if (picture != nullptr) DeleteObject(picture);
+    }
 }
 
 bool SettingsWindow::Create() {
-  if (!RegisterClasses(&SettingsWindow::WindowProc)) return false;
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  content_.font = Vantor::CreateFontFrom(Vantor::DialogFont());
-  for (int mark = 0; mark < 2; ++mark) {
-    content_.markPictures[size_t(mark)] = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(kRadioMarkFirst + mark), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  }
+    if (!RegisterClasses(&SettingsWindow::WindowProc)) return false;
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    content_.font = Vantor::CreateFontFrom(Vantor::DialogFont());
+    for (int mark = 0; mark < 2; ++mark) {
+        content_.markPictures[size_t(mark)] = static_cast<HBITMAP>(LoadImageA(
+            instance, MAKEINTRESOURCEA(kRadioMarkFirst + mark), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    }
 
-  const RECT client = PixelRect({0, 0, ClientWidth, ClientHeight});
-  RECT outer = client;
-  AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
-  CreateWindowExA(0, WindowClass, Title, WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                  outer.bottom - outer.top, nullptr, nullptr, instance, this);
-  if (window_ == nullptr) return false;
+    const RECT client = PixelRect({0, 0, ClientWidth, ClientHeight});
+    RECT outer = client;
+    AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
+    CreateWindowExA(0, WindowClass, Title, WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    if (window_ == nullptr) return false;
 
-  const RECT panel = PixelRect(Place("Pic_C").rect);
-  panel_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, "", WS_CHILD | WS_VISIBLE, panel.left,
-                           panel.top, panel.right - panel.left, panel.bottom - panel.top, window_, nullptr, instance,
-                           this);
-  const RECT repeat = PixelRect(Place("BGM_Repeat").rect);
-  repeat_ = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                            repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
-                            reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
-  if (panel_ == nullptr || repeat_ == nullptr) return false;
-  SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
-  // The text field as high as its place: the frame adds three pixels above and below.
-  SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), repeat.bottom - repeat.top - 6);
+    const RECT panel = PixelRect(Place("Pic_C").rect);
+    panel_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, "", WS_CHILD | WS_VISIBLE,
+                             panel.left, panel.top, panel.right - panel.left, panel.bottom - panel.top,
+                             window_, nullptr, instance, this);
+    const RECT repeat = PixelRect(Place("BGM_Repeat").rect);
+    repeat_ =
+        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                        repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
+                        reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
+    if (panel_ == nullptr || repeat_ == nullptr) return false;
+    SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
+    // The text field as high as its place: the frame adds three pixels above and below.
+    SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), repeat.bottom - repeat.top - 6);
 
-  cmdBgm_ = MakeButton(panel_, CmdBgmId, "Cmd_BGM");
-  cmdSet_ = MakeButton(window_, CmdSetId, "Cmd_Set");
-  cmdCan_ = MakeButton(window_, CmdCanId, "Cmd_Can");
-  cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
-  form_ = std::make_unique<Form>(*this, system_,
-                                 Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
-                                 Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
-                                 QUORREL_HOME_PAGE);
-  return true;
+    cmdBgm_ = MakeButton(panel_, CmdBgmId, "Cmd_BGM");
+    cmdSet_ = MakeButton(window_, CmdSetId, "Cmd_Set");
+    cmdCan_ = MakeButton(window_, CmdCanId, "Cmd_Can");
+    cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
+    form_ = std::make_unique<Form>(
+        *this, system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
+        Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
+        QUORREL_HOME_PAGE);
+    return true;
 }
 
-std::unique_ptr<Vantor::CommandWindow> SettingsWindow::MakeButton(HWND parent, ChildId id, std::string_view name) {
-  return Vantor::CommandWindow::Create(parent, id, PixelRect(Place(name).rect), Vantor::DialogFont(),
-                                       StoredButton(name));
+std::unique_ptr<Vantor::CommandWindow> SettingsWindow::MakeButton(HWND parent, ChildId id,
+                                                                  std::string_view name) {
+    return Vantor::CommandWindow::Create(parent, id, PixelRect(Place(name).rect), Vantor::DialogFont(),
+                                         StoredButton(name));
 }
 
 void SettingsWindow::RunModal() {
-  form_->Form_Load();
-  ShowWindow(window_, SW_SHOWNORMAL);
-  UpdateWindow(window_);
-  SetFocus(panel_);  // the panel is first in the tab order
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (window_ != nullptr && IsDialogMessageA(window_, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+    form_->Form_Load();
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    SetFocus(panel_);  // the panel is first in the tab order
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (window_ != nullptr && IsDialogMessageA(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 double SettingsWindow::DialogWidth() {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  return (r.right - r.left) * Vantor::TwipsPerPixelX();
+    RECT r{};
+    GetWindowRect(window_, &r);
+    return (r.right - r.left) * Vantor::TwipsPerPixelX();
 }
 
 double SettingsWindow::DialogHeight() {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  return (r.bottom - r.top) * Vantor::TwipsPerPixelY();
+    RECT r{};
+    GetWindowRect(window_, &r);
+    return (r.bottom - r.top) * Vantor::TwipsPerPixelY();
 }
 
 void SettingsWindow::Move(int64_t left, int64_t top) {
-  const int x = int(std::nearbyint(double(left) / Vantor::TwipsPerPixelX()));
-  const int y = int(std::nearbyint(double(top) / Vantor::TwipsPerPixelY()));
-  SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int x = int(std::nearbyint(double(left) / Vantor::TwipsPerPixelX()));
+    const int y = int(std::nearbyint(double(top) / Vantor::TwipsPerPixelY()));
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SettingsWindow::ShowMark(int index, Mark mark) {
-  content_.marks[size_t(index)] = mark;
-  const RECT rect = MarkRect(index);
-  InvalidateRect(panel_, &rect, FALSE);
+    content_.marks[size_t(index)] = mark;
+    const RECT rect = MarkRect(index);
+    InvalidateRect(panel_, &rect, FALSE);
 }
 
 void SettingsWindow::AddRepeatItem(const std::string& text) {
-  SendMessageA(repeat_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
+    SendMessageA(repeat_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
 }
 
 std::string SettingsWindow::RepeatText() {
-  std::string text(size_t(GetWindowTextLengthA(repeat_)) + 1, '\0');
-  text.resize(size_t(GetWindowTextA(repeat_, text.data(), int(text.size()))));
-  return FromAnsi(text);
+    std::string text(size_t(GetWindowTextLengthA(repeat_)) + 1, '\0');
+    text.resize(size_t(GetWindowTextA(repeat_, text.data(), int(text.size()))));
+    return FromAnsi(text);
 }
 
 void SettingsWindow::SetFileCaption(const std::string& text) {
-  content_.fileCaption = text;
-  InvalidateRect(panel_, nullptr, FALSE);
+    content_.fileCaption = text;
+    InvalidateRect(panel_, nullptr, FALSE);
 }
 
 LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (self->window_ == nullptr) self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (window == self->window_) return self->WindowMessage(message, wParam, lParam);
-  if (self->panel_ == nullptr || window == self->panel_) {
-    if (self->panel_ == nullptr) self->panel_ = window;
-    return self->PanelMessage(message, wParam, lParam);
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (self->window_ == nullptr) self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (window == self->window_) return self->WindowMessage(message, wParam, lParam);
+    if (self->panel_ == nullptr || window == self->panel_) {
+        if (self->panel_ == nullptr) self->panel_ = window;
+        return self->PanelMessage(message, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const auto result = SurfaceMessage(window_, windowImage_, nullptr, message, wParam)) return *result;
-  switch (message) {
-    case WM_SIZE:  // Form_Resize
-      windowImage_.Paint(window_, GradientSurface::Window);
-      InvalidateRect(window_, nullptr, FALSE);
-      return 0;
-    case WM_COMMAND:
-      // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
-      break;
-    case WM_CLOSE:  // the close box, "設定" and "ｷｬﾝｾﾙ"
-      if (form_) form_->Form_Unload();
-      DestroyWindow(window_);
-      return 0;
-    case WM_NCDESTROY:
-      window_ = nullptr;
-      PostQuitMessage(0);
-      break;
-  }
-  return DefWindowProcA(window_, message, wParam, lParam);
+    if (const auto result = SurfaceMessage(window_, windowImage_, nullptr, message, wParam)) return *result;
+    switch (message) {
+        case WM_SIZE:  // Form_Resize
+            windowImage_.Paint(window_, GradientSurface::Window);
+            InvalidateRect(window_, nullptr, FALSE);
+            return 0;
+        case WM_COMMAND:
+            // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
+            break;
+        case WM_CLOSE:  // the close box, "設定" and "ｷｬﾝｾﾙ"
+            if (form_) form_->Form_Unload();
+            DestroyWindow(window_);
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            PostQuitMessage(0);
+            break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const auto result = SurfaceMessage(panel_, panelImage_, &content_, message, wParam)) return *result;
-  switch (message) {
-    case WM_SIZE:  // Form_Resize paints the panel after the window
-      panelImage_.Paint(panel_, GradientSurface::Panel);
-      InvalidateRect(panel_, nullptr, FALSE);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-      SetFocus(panel_);
-      const POINT pixel{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      const int kind = KindAt(pixel);
-      if (kind >= 0) {
-        const int button = message == WM_LBUTTONDOWN ? Vantor::LeftButton
-                           : message == WM_RBUTTONDOWN ? Vantor::RightButton
-                                                       : Vantor::MiddleButton;
-        const RECT mark = MarkRect(kind);
-        const float x = float(pixel.x * Vantor::TwipsPerPixelX());
-        const float y = float(pixel.y * Vantor::TwipsPerPixelY());
-        if (PtInRect(&mark, pixel)) {
-          form_->Img_BGM_MouseDown(kind, button, 0, x, y);
-        } else {
-          form_->lbl_BGM_MouseDown(kind, button, 0, x, y);
+    if (const auto result = SurfaceMessage(panel_, panelImage_, &content_, message, wParam)) return *result;
+    switch (message) {
+        case WM_SIZE:  // Form_Resize paints the panel after the window
+            panelImage_.Paint(panel_, GradientSurface::Panel);
+            InvalidateRect(panel_, nullptr, FALSE);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            SetFocus(panel_);
+            const POINT pixel{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const int kind = KindAt(pixel);
+            if (kind >= 0) {
+                const int button = message == WM_LBUTTONDOWN   ? Vantor::LeftButton
+                                   : message == WM_RBUTTONDOWN ? Vantor::RightButton
+                                                               : Vantor::MiddleButton;
+                const RECT mark = MarkRect(kind);
+                const float x = float(pixel.x * Vantor::TwipsPerPixelX());
+                const float y = float(pixel.y * Vantor::TwipsPerPixelY());
+                if (PtInRect(&mark, pixel)) {
+                    form_->Img_BGM_MouseDown(kind, button, 0, x, y);
+                } else {
+                    form_->lbl_BGM_MouseDown(kind, button, 0, x, y);
+                }
+            }
+            return 0;
         }
-      }
-      return 0;
+        case WM_NCDESTROY:
+            panel_ = nullptr;
+            break;
     }
-    case WM_NCDESTROY:
-      panel_ = nullptr;
-      break;
-  }
-  return DefWindowProcA(panel_, message, wParam, lParam);
+    return DefWindowProcA(panel_, message, wParam, lParam);
 }
 
 }  // namespace
 }  // namespace Vantor_P
 
 void ShowSettingsDialog() {
-  Vantor_P::SettingsWindow dialog;
-  if (dialog.Create()) dialog.RunModal();
+    Vantor_P::SettingsWindow dialog;
+    if (dialog.Create()) dialog.RunModal();
 }

@@ -16,288 +16,318 @@ using Vantor_P::MousePointer;
 using Log = std::vector<std::string>;
 
 class LoggingSite : public testing_button::FakeSite {
- public:
-  LoggingSite(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
-  void StartPointerWatch(uint32_t ms) override { log_.push_back(name_ + " Initialize " + std::to_string(ms)); }
-  void PropertyChanged(const std::string& property) override { log_.push_back(name_ + " " + property); }
+  public:
+    LoggingSite(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
+    void StartPointerWatch(uint32_t ms) override {
+        log_.push_back(name_ + " Initialize " + std::to_string(ms));
+    }
+    void PropertyChanged(const std::string& property) override { log_.push_back(name_ + " " + property); }
 
- private:
-  Log& log_;
-  std::string name_;
+  private:
+    Log& log_;
+    std::string name_;
 };
 
 struct DialogButton {
-  DialogButton(Log& log, const std::string& name)
-      : skins(testing_button::CodedSkins()), surface(64, 25), canvas(surface, skins), site(log, name),
-        command(site, canvas) {
-    command.ReadProperties(Vantor::PropertyBag{});
-  }
-  std::array<Vantor::Picture, Vantor::SkinCount> skins;
-  Vantor::Picture surface;
-  testing_button::RecordingCanvas canvas;
-  LoggingSite site;
-  Vantor::Command command;
+    DialogButton(Log& log, const std::string& name)
+        : skins(testing_button::CodedSkins()),
+          surface(64, 25),
+          canvas(surface, skins),
+          site(log, name),
+          command(site, canvas) {
+        command.ReadProperties(Vantor::PropertyBag{});
+    }
+    std::array<Vantor::Picture, Vantor::SkinCount> skins;
+    Vantor::Picture surface;
+    testing_button::RecordingCanvas canvas;
+    LoggingSite site;
+    Vantor::Command command;
 };
 
 class FakeControls : public Vantor_P::DialogControls {
- public:
-  explicit FakeControls(Log& log) : log_(log) {}
-  intptr_t WindowHandle() override { return 0x520; }
-  double ScreenWidth() override { return 15360; }
-  double ScreenHeight() override { return 11520; }
-  double DialogWidth() override { return 7275; }
-  double DialogHeight() override { return 4110; }
-  void Move(int64_t left, int64_t top) override { Add("Move " + std::to_string(left) + "," + std::to_string(top)); }
-  void ShowMark(int index, Mark mark) override {
-    marks[size_t(index)] = mark;
-    Add("ShowMark " + std::to_string(index) + " " + std::to_string(int(mark)));
-  }
-  void EnableRepeat(bool enabled) override {
-    repeatEnabled = enabled;
-    Add(std::string("EnableRepeat ") + (enabled ? "1" : "0"));
-  }
-  void SetRepeatText(const std::string& text) override {
-    repeatText = text;
-    Add("SetRepeatText " + text);
-  }
-  void AddRepeatItem(const std::string& text) override { items.push_back(text); }
-  std::string RepeatText() override { return repeatText; }
-  void SetFileCaption(const std::string& text) override {
-    fileCaption = text;
-    Add("SetFileCaption " + text);
-  }
-  void Unload() override { Add("Unload"); }
+  public:
+    explicit FakeControls(Log& log) : log_(log) {}
+    intptr_t WindowHandle() override { return 0x520; }
+    double ScreenWidth() override { return 15360; }
+    double ScreenHeight() override { return 11520; }
+    double DialogWidth() override { return 7275; }
+    double DialogHeight() override { return 4110; }
+    void Move(int64_t left, int64_t top) override {
+        Add("Move " + std::to_string(left) + "," + std::to_string(top));
+    }
+    void ShowMark(int index, Mark mark) override {
+        marks[size_t(index)] = mark;
+        Add("ShowMark " + std::to_string(index) + " " + std::to_string(int(mark)));
+    }
+    void EnableRepeat(bool enabled) override {
+        repeatEnabled = enabled;
+        Add(std::string("EnableRepeat ") + (enabled ? "1" : "0"));
+    }
+    void SetRepeatText(const std::string& text) override {
+        repeatText = text;
+        Add("SetRepeatText " + text);
+    }
+    void AddRepeatItem(const std::string& text) override { items.push_back(text); }
+    std::string RepeatText() override { return repeatText; }
+    void SetFileCaption(const std::string& text) override {
+        fileCaption = text;
+        Add("SetFileCaption " + text);
+    }
+    void Unload() override { Add("Unload"); }
 
-  std::array<Mark, 3> marks{};
-  bool repeatEnabled = true;
-  std::string repeatText;
-  std::vector<std::string> items;
-  std::string fileCaption;
+    std::array<Mark, 3> marks{};
+    bool repeatEnabled = true;
+    std::string repeatText;
+    std::vector<std::string> items;
+    std::string fileCaption;
 
- private:
-  void Add(const std::string& line) { log_.push_back(line); }
-  Log& log_;
+  private:
+    void Add(const std::string& line) { log_.push_back(line); }
+    Log& log_;
 };
 
 std::string RectText(const Vantor_B::WindowRect& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
 }
 
 class FakeSystem : public Vantor_P::DialogSystem {
- public:
-  explicit FakeSystem(Log& log) : log_(log) {}
-  bool GetCursorPos(int32_t& x, int32_t& y) override {
-    log_.push_back("GetCursorPos");
-    if (!cursorWorks) return false;
-    x = cursorX;
-    y = cursorY;
-    return true;
-  }
-  bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override {
-    log_.push_back("GetWindowRect " + std::to_string(window));
-    if (!windowRectWorks) return false;
-    rect = windowRect;
-    return true;
-  }
-  void DrawAnimatedRects(intptr_t, int32_t animation, const Vantor_B::WindowRect& from,
-                         const Vantor_B::WindowRect& to) override {
-    log_.push_back("DrawAnimatedRects " + std::to_string(animation) + " " + RectText(from) + " -> " + RectText(to));
-  }
-  std::optional<std::string> ChooseFile(const std::string& description, const std::string& pattern,
-                                        const std::string& title, uint32_t capacity) override {
-    log_.push_back("ChooseFile " + description + "|" + pattern + "|" + title + "|" + std::to_string(capacity));
-    return chosenFile;
-  }
-  void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
-  void SetMousePointer(MousePointer pointer) override {
-    log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
-  }
-  void WriteSetting(const std::string& section, const std::string& key, const std::string& value) override {
-    log_.push_back("WriteSetting " + section + " " + key + "=" + value);
-  }
+  public:
+    explicit FakeSystem(Log& log) : log_(log) {}
+    bool GetCursorPos(int32_t& x, int32_t& y) override {
+        log_.push_back("GetCursorPos");
+        if (!cursorWorks) return false;
+        x = cursorX;
+        y = cursorY;
+        return true;
+    }
+    bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override {
+        log_.push_back("GetWindowRect " + std::to_string(window));
+        if (!windowRectWorks) return false;
+        rect = windowRect;
+        return true;
+    }
+    void DrawAnimatedRects(intptr_t, int32_t animation, const Vantor_B::WindowRect& from,
+                           const Vantor_B::WindowRect& to) override {
+        log_.push_back("DrawAnimatedRects " + std::to_string(animation) + " " + RectText(from) + " -> " +
+                       RectText(to));
+    }
+    std::optional<std::string> ChooseFile(const std::string& description, const std::string& pattern,
+                                          const std::string& title, uint32_t capacity) override {
+        log_.push_back("ChooseFile " + description + "|" + pattern + "|" + title + "|" +
+                       std::to_string(capacity));
+        return chosenFile;
+    }
+    void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
+    void SetMousePointer(MousePointer pointer) override {
+        log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
+    }
+    void WriteSetting(const std::string& section, const std::string& key, const std::string& value) override {
+        log_.push_back("WriteSetting " + section + " " + key + "=" + value);
+    }
 
-  bool cursorWorks = true;
-  int32_t cursorX = 1023, cursorY = 767;
-  bool windowRectWorks = true;
-  Vantor_B::WindowRect windowRect{270, 165, 755, 439};
-  std::optional<std::string> chosenFile;
+    bool cursorWorks = true;
+    int32_t cursorX = 1023, cursorY = 767;
+    bool windowRectWorks = true;
+    Vantor_B::WindowRect windowRect{270, 165, 755, 439};
+    std::optional<std::string> chosenFile;
 
- private:
-  Log& log_;
+  private:
+    Log& log_;
 };
 
 struct Dialog {
-  explicit Dialog(int16_t kind = 0, int16_t track = 0, std::string file = "")
-      : bgmKind(kind), bgmRepeatTrack(track), bgmFile(std::move(file)), cmdBgm(log, "Cmd_BGM"), cmdSet(log, "Cmd_Set"),
-        cmdCan(log, "Cmd_Can"), cmdEtc(log, "Cmd_Etc"), controls(log), system(log),
-        form(controls, system, {bgmKind, bgmRepeatTrack, bgmFile},
-             {cmdBgm.command, cmdSet.command, cmdCan.command, cmdEtc.command}, "https://quorrel.invalid/works") {
-    Vantor_B::ZoomAnchor = {};
-  }
-  Log Take() { return std::exchange(log, {}); }
-  void Click(DialogButton& button) {
-    button.command.MouseDown(Vantor::LeftButton, 0, 1, 1);
-    button.command.MouseUp(Vantor::LeftButton, 0, 1, 1);
-  }
+    explicit Dialog(int16_t kind = 0, int16_t track = 0, std::string file = "")
+        : bgmKind(kind),
+          bgmRepeatTrack(track),
+          bgmFile(std::move(file)),
+          cmdBgm(log, "Cmd_BGM"),
+          cmdSet(log, "Cmd_Set"),
+          cmdCan(log, "Cmd_Can"),
+          cmdEtc(log, "Cmd_Etc"),
+          controls(log),
+          system(log),
+          form(controls, system, {bgmKind, bgmRepeatTrack, bgmFile},
+               {cmdBgm.command, cmdSet.command, cmdCan.command, cmdEtc.command},
+               "https://quorrel.invalid/works") {
+        Vantor_B::ZoomAnchor = {};
+    }
+    Log Take() { return std::exchange(log, {}); }
+    void Click(DialogButton& button) {
+        button.command.MouseDown(Vantor::LeftButton, 0, 1, 1);
+        button.command.MouseUp(Vantor::LeftButton, 0, 1, 1);
+    }
 
-  Log log;
-  int16_t bgmKind;
-  int16_t bgmRepeatTrack;
-  std::string bgmFile;
-  DialogButton cmdBgm, cmdSet, cmdCan, cmdEtc;
-  FakeControls controls;
-  FakeSystem system;
-  Vantor_P::Form form;
+    Log log;
+    int16_t bgmKind;
+    int16_t bgmRepeatTrack;
+    std::string bgmFile;
+    DialogButton cmdBgm, cmdSet, cmdCan, cmdEtc;
+    FakeControls controls;
+    FakeSystem system;
+    Vantor_P::Form form;
 };
 
 TEST(Form, LoadRunsItsStepsInOrder) {
-  Dialog d(1, 7, "C:\\Music\\sea.mp3");
-  d.form.Form_Load();
-  const Log expected = {
-      "Move 4042,2470",
-      "Cmd_Etc Initialize 100", "Cmd_Set Initialize 100", "Cmd_Can Initialize 100", "Cmd_BGM Initialize 100",
-      "Cmd_BGM Enabled", "EnableRepeat 0",
-      "ShowMark 0 0", "ShowMark 1 0", "ShowMark 2 0", "ShowMark 1 1",
-      "EnableRepeat 1",
-      "SetRepeatText 7",
-      "SetFileCaption C:\\Music\\sea.mp3",
-      "GetCursorPos",
-      "GetWindowRect 1312",
-      "DrawAnimatedRects 3 1023,767,1023,767 -> 270,165,755,439",
-      "SetMousePointer 0",
-  };
-  EXPECT_EQ(d.Take(), expected);
-  EXPECT_EQ(d.controls.items, Vantor_P::TrackList());
-  EXPECT_EQ(Vantor_B::ZoomAnchor, (Vantor_B::ScreenPoint16{1023, 767}));
+    Dialog d(1, 7, "C:\\Music\\sea.mp3");
+    d.form.Form_Load();
+    const Log expected = {
+        "Move 4042,2470",
+        "Cmd_Etc Initialize 100",
+        "Cmd_Set Initialize 100",
+        "Cmd_Can Initialize 100",
+        "Cmd_BGM Initialize 100",
+        "Cmd_BGM Enabled",
+        "EnableRepeat 0",
+        "ShowMark 0 0",
+        "ShowMark 1 0",
+        "ShowMark 2 0",
+        "ShowMark 1 1",
+        "EnableRepeat 1",
+        "SetRepeatText 7",
+        "SetFileCaption C:\\Music\\sea.mp3",
+        "GetCursorPos",
+        "GetWindowRect 1312",
+        "DrawAnimatedRects 3 1023,767,1023,767 -> 270,165,755,439",
+        "SetMousePointer 0",
+    };
+    EXPECT_EQ(d.Take(), expected);
+    EXPECT_EQ(d.controls.items, Vantor_P::TrackList());
+    EXPECT_EQ(Vantor_B::ZoomAnchor, (Vantor_B::ScreenPoint16{1023, 767}));
 }
 
 TEST(Form, MarksAndEnablingFollowTheKind) {
-  struct Case {
-    int16_t kind;
-    int selectedMark;  // -1: none
-    bool repeat, fileButton;
-  };
-  const Case cases[] = {{0, 0, false, false}, {1, 1, true, false}, {2, 2, false, true}, {3, -1, false, false},
-                        {-1, -1, false, false}};
-  for (const Case& c : cases) {
-    Dialog d(c.kind);
-    d.form.Form_Load();
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(d.controls.marks[size_t(i)], Mark(i == c.selectedMark)) << c.kind << " " << i;
-    EXPECT_EQ(d.controls.repeatEnabled, c.repeat) << c.kind;
-    EXPECT_EQ(d.cmdBgm.command.Enabled(), c.fileButton) << c.kind;
-  }
+    struct Case {
+        int16_t kind;
+        int selectedMark;  // -1: none
+        bool repeat, fileButton;
+    };
+    const Case cases[] = {{0, 0, false, false},
+                          {1, 1, true, false},
+                          {2, 2, false, true},
+                          {3, -1, false, false},
+                          {-1, -1, false, false}};
+    for (const Case& c : cases) {
+        Dialog d(c.kind);
+        d.form.Form_Load();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(d.controls.marks[size_t(i)], Mark(i == c.selectedMark)) << c.kind << " " << i;
+        EXPECT_EQ(d.controls.repeatEnabled, c.repeat) << c.kind;
+        EXPECT_EQ(d.cmdBgm.command.Enabled(), c.fileButton) << c.kind;
+    }
 }
 
 TEST(Form, PressingAMarkOrItsCaptionSelectsTheKind) {
-  for (bool onLabel : {false, true}) {
-    for (int button : {Vantor::LeftButton, Vantor::RightButton}) {
-      Dialog d(2, 4, "C:\\a.wav");
-      d.form.Form_Load();
-      d.controls.repeatText = "4";
-      d.Take();
-      if (onLabel) {
-        d.form.lbl_BGM_MouseDown(1, button, 0, 0, 0);
-      } else {
-        d.form.Img_BGM_MouseDown(1, button, 0, 0, 0);
-      }
-      EXPECT_EQ(d.bgmKind, 1);
-      EXPECT_EQ(d.controls.marks, (std::array<Mark, 3>{Mark::Unselected, Mark::Selected, Mark::Unselected}));
-      EXPECT_TRUE(d.controls.repeatEnabled);
-      EXPECT_FALSE(d.cmdBgm.command.Enabled());
-      // The file and the track box stay as they were.
-      EXPECT_EQ(d.bgmFile, "C:\\a.wav");
-      EXPECT_EQ(d.controls.repeatText, "4");
-      EXPECT_EQ(d.controls.fileCaption, "C:\\a.wav");
+    for (bool onLabel : {false, true}) {
+        for (int button : {Vantor::LeftButton, Vantor::RightButton}) {
+            Dialog d(2, 4, "C:\\a.wav");
+            d.form.Form_Load();
+            d.controls.repeatText = "4";
+            d.Take();
+            if (onLabel) {
+                d.form.lbl_BGM_MouseDown(1, button, 0, 0, 0);
+            } else {
+                d.form.Img_BGM_MouseDown(1, button, 0, 0, 0);
+            }
+            EXPECT_EQ(d.bgmKind, 1);
+            EXPECT_EQ(d.controls.marks,
+                      (std::array<Mark, 3>{Mark::Unselected, Mark::Selected, Mark::Unselected}));
+            EXPECT_TRUE(d.controls.repeatEnabled);
+            EXPECT_FALSE(d.cmdBgm.command.Enabled());
+            // The file and the track box stay as they were.
+            EXPECT_EQ(d.bgmFile, "C:\\a.wav");
+            EXPECT_EQ(d.controls.repeatText, "4");
+            EXPECT_EQ(d.controls.fileCaption, "C:\\a.wav");
+        }
     }
-  }
 }
 
 TEST(Form, SetWritesTheThreeKeysInOrderThenUnloads) {
-  struct Case {
-    const char* text;
-    const char* stored;
-  };
-  const Case cases[] = {{"", "0"}, {"abc", "0"}, {"7", "7"}, {"2.5", "2"}, {"3.5", "4"}, {"40000", "0"}};
-  for (const Case& c : cases) {
-    Dialog d(1, 9, "C:\\Music\\sea.mp3");
-    d.form.Form_Load();
-    d.controls.repeatText = c.text;
-    d.Take();
-    d.Click(d.cmdSet);
-    const Log expected = {
-        "WriteSetting Section BGM区分=1",
-        std::string("WriteSetting Section BGMﾘﾋﾟｰﾄ=") + c.stored,
-        "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3",
-        "Unload",
+    struct Case {
+        const char* text;
+        const char* stored;
     };
-    EXPECT_EQ(d.Take(), expected) << c.text;
-    EXPECT_EQ(std::to_string(d.bgmRepeatTrack), c.stored);
-  }
+    const Case cases[] = {{"", "0"}, {"abc", "0"}, {"7", "7"}, {"2.5", "2"}, {"3.5", "4"}, {"40000", "0"}};
+    for (const Case& c : cases) {
+        Dialog d(1, 9, "C:\\Music\\sea.mp3");
+        d.form.Form_Load();
+        d.controls.repeatText = c.text;
+        d.Take();
+        d.Click(d.cmdSet);
+        const Log expected = {
+            "WriteSetting Section BGM区分=1",
+            std::string("WriteSetting Section BGMﾘﾋﾟｰﾄ=") + c.stored,
+            "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3",
+            "Unload",
+        };
+        EXPECT_EQ(d.Take(), expected) << c.text;
+        EXPECT_EQ(std::to_string(d.bgmRepeatTrack), c.stored);
+    }
 }
 
 TEST(Form, FileKindWithoutAFileStoresAnEmptyPath) {
-  Dialog d(0);
-  d.form.Form_Load();
-  d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
-  d.Take();
-  d.Click(d.cmdSet);
-  EXPECT_EQ(d.Take(), (Log{"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=0",
-                           "WriteSetting Section BGMﾌｧｲﾙ=", "Unload"}));
+    Dialog d(0);
+    d.form.Form_Load();
+    d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
+    d.Take();
+    d.Click(d.cmdSet);
+    EXPECT_EQ(d.Take(), (Log{"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=0",
+                             "WriteSetting Section BGMﾌｧｲﾙ=", "Unload"}));
 }
 
 TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
-  Dialog d(1, 3, "x");
-  d.form.Form_Load();
-  d.system.cursorX = 5;  // the cursor moves before closing: the anchor stays
-  d.Take();
-  d.Click(d.cmdCan);
-  d.form.Form_Unload();
-  EXPECT_EQ(d.Take(), (Log{"Unload", "GetWindowRect 1312",
-                           "DrawAnimatedRects 3 270,165,755,439 -> 1023,767,1023,767"}));
-  EXPECT_EQ(d.bgmRepeatTrack, 3);
+    Dialog d(1, 3, "x");
+    d.form.Form_Load();
+    d.system.cursorX = 5;  // the cursor moves before closing: the anchor stays
+    d.Take();
+    d.Click(d.cmdCan);
+    d.form.Form_Unload();
+    EXPECT_EQ(d.Take(), (Log{"Unload", "GetWindowRect 1312",
+                             "DrawAnimatedRects 3 270,165,755,439 -> 1023,767,1023,767"}));
+    EXPECT_EQ(d.bgmRepeatTrack, 3);
 }
 
 TEST(Form, FailedQueriesZoomFromTheTopLeftCornerAndAnEmptyRectangle) {
-  Dialog d;
-  d.system.cursorWorks = false;
-  d.system.windowRectWorks = false;
-  d.form.Form_Load();
-  const Log log = d.Take();
-  EXPECT_NE(std::find(log.begin(), log.end(), "DrawAnimatedRects 3 0,0,0,0 -> 0,0,0,0"), log.end());
-  EXPECT_EQ(Vantor_B::ZoomAnchor, Vantor_B::ScreenPoint16{});
+    Dialog d;
+    d.system.cursorWorks = false;
+    d.system.windowRectWorks = false;
+    d.form.Form_Load();
+    const Log log = d.Take();
+    EXPECT_NE(std::find(log.begin(), log.end(), "DrawAnimatedRects 3 0,0,0,0 -> 0,0,0,0"), log.end());
+    EXPECT_EQ(Vantor_B::ZoomAnchor, Vantor_B::ScreenPoint16{});
 }
 
 TEST(Form, FileChoiceTakesTheChosenPathOrKeepsTheOldOne) {
-  for (const std::optional<std::string>& chosen : {std::optional<std::string>("C:\\Music\\ｳﾐ.wav"),
-                                                   std::optional<std::string>()}) {
-    Dialog d(2, 0, "C:\\old.mp3");
-    d.form.Form_Load();
-    d.system.chosenFile = chosen;
-    d.Take();
-    d.Click(d.cmdBgm);
-    const std::string expectedFile = chosen.value_or("C:\\old.mp3");
-    EXPECT_EQ(d.bgmFile, expectedFile);
-    EXPECT_EQ(d.controls.fileCaption, expectedFile);
-    EXPECT_EQ(d.bgmKind, 2);
-    EXPECT_EQ(d.Take().front(), "ChooseFile BGMﾌｧｲﾙ (MP3 WAV)|*.MP3;*.WAV|ﾌｧｲﾙを開く|255");
-  }
+    for (const std::optional<std::string>& chosen :
+         {std::optional<std::string>("C:\\Music\\ｳﾐ.wav"), std::optional<std::string>()}) {
+        Dialog d(2, 0, "C:\\old.mp3");
+        d.form.Form_Load();
+        d.system.chosenFile = chosen;
+        d.Take();
+        d.Click(d.cmdBgm);
+        const std::string expectedFile = chosen.value_or("C:\\old.mp3");
+        EXPECT_EQ(d.bgmFile, expectedFile);
+        EXPECT_EQ(d.controls.fileCaption, expectedFile);
+        EXPECT_EQ(d.bgmKind, 2);
+        EXPECT_EQ(d.Take().front(), "ChooseFile BGMﾌｧｲﾙ (MP3 WAV)|*.MP3;*.WAV|ﾌｧｲﾙを開く|255");
+    }
 }
 
 TEST(Form, FileButtonDoesNothingWhileDisabled) {
-  Dialog d(1);
-  d.form.Form_Load();
-  d.Take();
-  d.Click(d.cmdBgm);
-  EXPECT_EQ(d.Take(), Log{});
+    Dialog d(1);
+    d.form.Form_Load();
+    d.Take();
+    d.Click(d.cmdBgm);
+    EXPECT_EQ(d.Take(), Log{});
 }
 
 TEST(Form, HomePageOpensUnderTheHourglassAndTheDialogStays) {
-  Dialog d;
-  d.form.Form_Load();
-  d.Take();
-  d.Click(d.cmdEtc);
-  EXPECT_EQ(d.Take(), (Log{"SetMousePointer 11", "OpenAddress https://quorrel.invalid/works", "SetMousePointer 0"}));
+    Dialog d;
+    d.form.Form_Load();
+    d.Take();
+    d.Click(d.cmdEtc);
+    EXPECT_EQ(d.Take(),
+              (Log{"SetMousePointer 11", "OpenAddress https://quorrel.invalid/works", "SetMousePointer 0"}));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ Vantor::Picture DrawRadioMark(bool selected);
 Vantor::Picture DrawIcon(int size);
 
 struct AssetFile {
-  std::string name;
-  std::vector<uint8_t> bytes;
+    std::string name;
+    std::vector<uint8_t> bytes;
 };
 // Every art file of assets/, by file name.
 std::vector<AssetFile> AllAssets();

@@ -28,8 +28,8 @@ bool CurrentText(const Args& args, Context& context) {
     }
     char text[1024] = "";
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                             5000, &length)) {
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 5000, &length)) {
         return Fail("no answer to WM_GETTEXT");
     }
     PrintLine("current-text text=" + ToUtf8(std::string(text, length)));
