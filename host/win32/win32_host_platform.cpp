@@ -7,6 +7,7 @@
 #include "ansi_text.h"
 #include "argument_text.h"
 #include "forms_win32.h"
+#include "vantor_p.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ void Win32HostPlatform::LoadRunForm() {
 }
 
 void Win32HostPlatform::ShowSettingsDialog() {
-    // The settings dialog opens here, modally and without an owner.
+    ::ShowSettingsDialog();
 }
 
 void Win32HostPlatform::EndProcess() {

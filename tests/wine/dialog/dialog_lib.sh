@@ -1,7 +1,7 @@
 # Sourced by the settings dialog's Wine tests after the bench's lib.sh: a folder with the program under
 # test as Quorrel.scr, the dialog's geometry on the screen, real mouse input and pixel checks.
 
-PROGRAM=${QUORREL_DIALOG_PROGRAM:?the program that opens the dialog with /c}
+PROGRAM=${QUORREL_HOST_PROGRAM:?the host program, which opens the dialog with /c}
 TITLE='<Quorrel>'
 # Child window ids of the dialog's buttons.
 CMD_BGM=101 CMD_SET=102 CMD_CAN=103 CMD_ETC=104

@@ -60,7 +60,6 @@ expected=$'[Section]\nBGM区分=2\nBGMﾘﾋﾟｰﾄ=12\nBGMﾌｧｲﾙ='"$(wi
 $(ini_text)"
 
 # A saver run of the host now plays the stored file: the host holds it open while the renderer lives.
-cp "$QUORREL_HOST_PROGRAM" "$FOLDER/Quorrel.scr"
 log=$ARTIFACTS/run.txt
 drv_bg "$log" start "$(winpath "$FOLDER/Quorrel.scr")" /s -- wait-exit 60000
 drv wait-window Vantor_Render 30000 -- attach Vantor_Main -- alive 1500 >/dev/null
