@@ -52,9 +52,9 @@ std::string Hex(unsigned long long value);
 
 // Window specs: a title ("Vantor_Render"), "class=NAME", "hwnd=0x1234" (or decimal), or "last"
 // for the window found last. Returns nullptr when there is no such top-level window.
-HWND FindWindowBySpec(const std::string& spec, const Context& context);
-// Like FindWindowBySpec, but prints an error when the window is missing.
-HWND RequireWindow(const std::string& spec, const Context& context);
+HWND FindWindowByName(const std::string& which, const Context& context);
+// Like FindWindowByName, but prints an error when the window is missing.
+HWND RequireWindow(const std::string& which, const Context& context);
 // "<kind> hwnd=... class=... style=... ... text=..." for one window.
 std::string DescribeWindow(const char* kind, HWND window);
 

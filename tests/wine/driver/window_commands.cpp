@@ -37,7 +37,7 @@ bool WaitForWindow(const Args& args, Context& context, bool (*ready)(HWND), cons
         return false;
     }
     if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
-            window = FindWindowBySpec(args[0], context);
+            window = FindWindowByName(args[0], context);
             return ready(window);
         })) {
         return Fail(failure + " " + ToUtf8(args[0]) + " after " + args[1] + " ms");

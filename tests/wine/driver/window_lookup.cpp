@@ -3,28 +3,28 @@
 
 namespace driver {
 
-HWND FindWindowBySpec(const std::string& spec, const Context& context) {
-    if (spec == "last") {
+HWND FindWindowByName(const std::string& which, const Context& context) {
+    if (which == "last") {
         return IsWindow(context.lastWindow) ? context.lastWindow : nullptr;
     }
-    if (spec.rfind("class=", 0) == 0) {
-        return FindWindowA(spec.c_str() + 6, nullptr);
+    if (which.rfind("class=", 0) == 0) {
+        return FindWindowA(which.c_str() + 6, nullptr);
     }
-    if (spec.rfind("hwnd=", 0) == 0) {
+    if (which.rfind("hwnd=", 0) == 0) {
         long long handle = 0;
-        if (!ParseNumber(spec.substr(5), handle)) {
+        if (!ParseNumber(which.substr(5), handle)) {
             return nullptr;
         }
         HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
         return IsWindow(window) ? window : nullptr;
     }
-    return FindWindowA(nullptr, spec.c_str());
+    return FindWindowA(nullptr, which.c_str());
 }
 
-HWND RequireWindow(const std::string& spec, const Context& context) {
-    HWND window = FindWindowBySpec(spec, context);
+HWND RequireWindow(const std::string& which, const Context& context) {
+    HWND window = FindWindowByName(which, context);
     if (window == nullptr) {
-        Fail("no window " + ToUtf8(spec));
+        Fail("no window " + ToUtf8(which));
     }
     return window;
 }
