@@ -19,9 +19,10 @@ expect "$out" '^parent .* client=152x112 .*text=親ウィンドウ$' "a parent w
 expect "$out" '^window .*visible=1 .*text=親ウィンドウ$' "the parent found by title and by handle"
 
 drv_bg "$ARTIFACTS/box.txt" messagebox "Quorrel (ScreenSaver)" "Quorrel.dllが同じﾌｫﾙﾀﾞに見つかりません！"
-out=$(drv wait-window "Quorrel (ScreenSaver)" 10000 -- children last)
+# Wine builds every button of a message box and then drops those it does not need: wait until it shows.
+out=$(drv wait-visible "Quorrel (ScreenSaver)" 10000 -- children last)
 expect "$out" '^child .*class=Static .*text=Quorrel.dllが同じﾌｫﾙﾀﾞに見つかりません！$' "the message box's text"
-button=$(grep -E '^child .*class=Button ' <<<"$out" | head -n1)
+button=$(grep -E '^child .*class=Button .*visible=1 .*text=OK$' <<<"$out")
 screenshot messagebox >/dev/null
 drv send "hwnd=$(field "$button" handle)" BM_CLICK >/dev/null
 wait_line "$ARTIFACTS/box.txt" '^messagebox result=1$' 10 >/dev/null
