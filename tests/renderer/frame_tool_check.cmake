@@ -1,5 +1,6 @@
 # Runs quorrel-frame and checks its exit status and what it leaves in OUT.
 #   -DTOOL=... -DOUT=... -DEXPECT_STATUS=n -DEXPECT_OUT=<byte count>|png|absent -DARGS="a;b;..."
+#   [-DEXPECT_SHA256=<digest of OUT>]
 # png means an 8-bit RGB PNG of 640 x 480.
 file(REMOVE ${OUT})
 execute_process(COMMAND ${TOOL} ${ARGS} RESULT_VARIABLE status ERROR_VARIABLE errors)
@@ -25,5 +26,11 @@ else()
   file(SIZE ${OUT} size)
   if(NOT size EQUAL EXPECT_OUT)
     message(FATAL_ERROR "${OUT} has ${size} bytes, expected ${EXPECT_OUT}")
+  endif()
+endif()
+if(DEFINED EXPECT_SHA256)
+  file(SHA256 ${OUT} digest)
+  if(NOT digest STREQUAL EXPECT_SHA256)
+    message(FATAL_ERROR "${OUT} has SHA-256 ${digest}, expected ${EXPECT_SHA256}")
   endif()
 endif()

@@ -18,9 +18,10 @@ struct Moment {
     uint32_t time;
 };
 
-// The clock's edges with a few seeds, then random seeds and clocks.
+// The frame whose digest the frame tool's test checks, the clock's edges with a few seeds, then
+// random seeds and clocks.
 std::vector<Moment> Moments(int randomCount) {
-    std::vector<Moment> moments;
+    std::vector<Moment> moments = {{42, 5000}};
     for (uint32_t seed : {1u, 0x9E3779B9u, 0xFFFFFFFFu}) {
         for (uint32_t time : {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
             moments.push_back({seed, time});
