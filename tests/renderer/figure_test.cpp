@@ -1,6 +1,7 @@
 #include "figure.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "reference/reference_renderer.h"
@@ -45,16 +46,50 @@ TEST_F(FigureTest, GlowSpriteIsALightCone) {
     EXPECT_EQ(lit, 193);
 }
 
-TEST_F(FigureTest, MotionAtClockZero) {
-    const FigureMotion motion = FigureMotionAt(0);
-    EXPECT_NEAR(motion.angle, 0.176357, 1e-6);
-    EXPECT_NEAR(motion.step, 0.00611910, 1e-8);
+// Expected values worked out apart from this code (Python's math.cos on the same formula); the
+// large clocks are past 2^31 ms, where a signed reading would turn the motion negative.
+TEST_F(FigureTest, MotionFollowsTheClock) {
+    const struct {
+        uint32_t time;
+        double angle;
+        double step;
+    } cases[] = {
+        {0, 0.17635738082358246, 0.006119101830942445},
+        {123456789, 37037.11411797813, 0.0022274082231262633},
+        {0x80000000u, 644245.0275936301, -0.002172451352204599},
+        {0xFFFFFFFFu, 1288490.0362613667, -0.006518214358800081},
+    };
+    for (const auto& c : cases) {
+        const FigureMotion motion = FigureMotionAt(c.time);
+        EXPECT_DOUBLE_EQ(motion.angle, c.angle) << c.time;
+        EXPECT_DOUBLE_EQ(motion.step, c.step) << c.time;
+    }
 }
 
-TEST_F(FigureTest, MotionPastTwoToTheThirtyOneStaysPositive) {
-    for (uint32_t time : {0x80000000u, 0xFFFFFFFFu}) {
-        const double t = time * 0.0003;
-        EXPECT_NEAR(FigureMotionAt(time).angle, t, 0.2) << time;
+// Projected row and column, then the sprite position once rounded and moved to the frame's centre.
+TEST_F(FigureTest, ProjectionLandsWhereWorkedOutByHand) {
+    const struct {
+        double angle;
+        FigurePoint point;
+        double scale;
+        double row;
+        double column;
+        int32_t frameRow;
+        int32_t frameColumn;
+    } cases[] = {
+        {0, {1, 1, 1}, 0.64, 51.2, 159.744, 291, 480},
+        {0, {0, 0, -1.7}, 0.64, 87.04, -62.6688, 327, 257},
+        {0.5, {1, -1, 1}, 0.64, -104.62821138431426, -128.5920480050053, 135, 191},
+        {1000.25, {0, 1.7, 0}, 0.3, -13.892462317311667, 62.05284189551711, 226, 382},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "angle " << c.angle << " scale " << c.scale);
+        const ProjectedPoint projected = ProjectPoint(c.point, CopyTurnFor(c.angle), c.scale);
+        EXPECT_DOUBLE_EQ(projected.row, c.row);
+        EXPECT_DOUBLE_EQ(projected.column, c.column);
+        const int32_t position = SpritePosition(static_cast<int32_t>(std::nearbyint(projected.row)),
+                                                static_cast<int32_t>(std::nearbyint(projected.column)));
+        EXPECT_EQ(position, c.frameRow * kFrameWidth + c.frameColumn);
     }
 }
 
