@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "ansi_text.h"
 #include "command_window_win32.h"
@@ -259,10 +260,11 @@ LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam
             if (form_) form_->Form_Unload();
             DestroyWindow(window_);
             return 0;
-        case WM_NCDESTROY:
-            window_ = nullptr;
+        case WM_NCDESTROY: {
+            const HWND window = std::exchange(window_, nullptr);
             PostQuitMessage(0);
-            break;
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -296,8 +298,7 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_NCDESTROY:
-            panel_ = nullptr;
-            break;
+            return DefWindowProcA(std::exchange(panel_, nullptr), message, wParam, lParam);
     }
     return DefWindowProcA(panel_, message, wParam, lParam);
 }
