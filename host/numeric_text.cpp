@@ -1,5 +1,6 @@
 #include "numeric_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -19,6 +20,22 @@ bool IsExponentMarker(char c) {
 size_t SkipDigits(const std::string& text, size_t at) {
     while (at < text.size() && IsDigit(text[at])) ++at;
     return at;
+}
+
+// For a number a double cannot hold: whether it lies beyond the largest double rather than below the
+// smallest. The mantissa is never zero then, so it lies in [10^(place-1), 10^place) before the exponent.
+bool BeyondLargest(const std::string& number) {
+    const size_t marker = std::min(number.find('e'), number.size());
+    const size_t point = std::min(number.find('.'), marker);
+    const size_t first = number.find_first_not_of("0.");
+    const int64_t place = first < point ? int64_t(point - first) : int64_t(point) - int64_t(first) + 1;
+    int exponent = 0;
+    if (marker < number.size() &&
+        std::from_chars(number.data() + marker + 1, number.data() + number.size(), exponent).ec ==
+            std::errc::result_out_of_range) {
+        return number[marker + 1] != '-';
+    }
+    return place + exponent > 0;
 }
 
 // Reads [sign] digits [. digits] [E|D [sign] digits] from the start of the text; an exponent marker
@@ -51,8 +68,8 @@ std::optional<double> ScanDecimal(const std::string& text, size_t& end) {
     double value = 0;
     const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range && ptr == number.data() + number.size()) {
-        // Too large for a double (tiny values come back as zero): no integer can hold it either.
-        value = std::numeric_limits<double>::infinity();
+        // Too large for a double reads as infinite, so no integer can hold it; too close to zero reads as 0.
+        value = BeyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -37,6 +38,8 @@ TEST(NumericPrefix, ReadsTheNumberAtTheStart) {
         {"1e", 1},
         {"1e+", 1},
         {"1 e 2", 100},
+        {"1e-400", 0},
+        {"-1e-400", 0},
         {"&H10", 16},
         {"&hff", 255},
         {"&O17", 15},
@@ -57,8 +60,18 @@ TEST(NumericPrefix, ReadsTheNumberAtTheStart) {
     for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(NumericPrefix, TooLargeForADoubleIsInfinite) {
-    EXPECT_TRUE(std::isinf(NumericPrefix("1e400")));
+TEST(NumericPrefix, BeyondADoubleIsInfiniteAndBelowItIsZero) {
+    const std::string hundreds(400, '0');
+    const PrefixCase cases[] = {
+        {"1e400", INFINITY},
+        {"-1e400", -INFINITY},
+        {"1e99999999999", INFINITY},
+        {"1e-99999999999", 0},
+        {"0.0001e-400", 0},
+    };
+    for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(NumericPrefix("1" + hundreds + "e-50"), INFINITY);
+    EXPECT_EQ(NumericPrefix("0." + hundreds + "1e50"), 0);
 }
 
 TEST(RoundToInt32, TiesGoToEvenAndOutOfRangeGivesNothing) {
@@ -89,6 +102,7 @@ TEST(SettingsInteger, WholeTextRoundedDownWithin16Bits) {
         {"-2.5", -3},
         {"+3", 3},
         {"1e2", 100},
+        {"1e-400", 0},
         {"32767.9", 32767},
         {"-32768", -32768},
         {"32768", std::nullopt},
