@@ -29,9 +29,10 @@ LRESULT CALLBACK RunFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             case WM_CLOSE:
                 form->Form_QueryUnload();
                 return 0;
-            case WM_ENDSESSION:
-                if (wParam) form->Form_QueryUnload();
-                return 0;
+            case WM_QUERYENDSESSION:
+                // Shutting down or logging off unloads the form at the query, which it never refuses.
+                form->Form_QueryUnload();
+                return TRUE;
             default:
                 break;
         }

@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
 # While a run is alive a second host ends at once in every mode; closing the hidden "Vantor_Main"
-# window ends the run but leaves the renderer alone.
+# window, or Windows asking whether the session may end, ends the run but leaves the renderer alone.
 source "$QUORREL_BENCH_LIB"
 source "$(dirname "$0")/host_lib.sh"
 
 folder=$(make_folder guard "$QUORREL_FAKE_RENDERER")
 scr=$(winpath "$folder/Quorrel.scr")
 log=$ARTIFACTS/run.txt
-drv_bg "$log" start "$scr" /s -- wait-exit 60000
-drv wait-window Vantor_Render 30000 -- wait-window Vantor_Main 5000 >/dev/null
+
+start_run() {
+  drv_bg "$log" start "$scr" /s -- wait-exit 60000
+  drv wait-window Vantor_Render 30000 -- wait-window Vantor_Main 5000 >/dev/null
+}
+
+# end_run MESSAGE [WPARAM [LPARAM]]: posted to the run's hidden window, it ends the host but not the renderer.
+end_run() {
+  drv post Vantor_Main "$@" >/dev/null
+  wait_line "$log" '^exit code=0$' 5 >/dev/null
+  expect "$(drv attach Vantor_Render -- alive 1000)" '^attached ' "the renderer outlives the host ($*)"
+  drv post Vantor_Render WM_CLOSE >/dev/null
+  drv wait-no-window Vantor_Render 5000 >/dev/null
+}
+
+start_run
 
 for arguments in "/p {parent}" /c /s "" /a; do
   out=$(drv parent 152 112 -- start "$scr" "$arguments" -- wait-exit 5000 -- children "hwnd={parent}")
@@ -18,7 +32,6 @@ for arguments in "/p {parent}" /c /s "" /a; do
   [ "$(drv windows | grep -c 'text=Vantor_Render$')" -eq 1 ] || fail "\"$arguments\" started a renderer"
 done
 
-drv post Vantor_Main WM_CLOSE >/dev/null
-wait_line "$log" '^exit code=0$' 5 >/dev/null
-expect "$(drv attach Vantor_Render -- alive 1000)" '^attached ' "the renderer outlives the host"
-drv post Vantor_Render WM_CLOSE >/dev/null
+end_run WM_CLOSE
+start_run
+end_run 0x11 0 0x80000000  # WM_QUERYENDSESSION for a log-off
