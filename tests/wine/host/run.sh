@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # /s: the host starts the renderer from its own folder by full path, hides itself in "Vantor_Main",
-# and ends with the renderer's window; the cursor display count is given back.
+# and ends with the renderer's window.
 source "$QUORREL_BENCH_LIB"
 source "$(dirname "$0")/host_lib.sh"
 
