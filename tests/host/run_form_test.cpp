@@ -1,3 +1,4 @@
+#include <deque>
 #include <vector>
 
 #include "host_fixture.h"
@@ -8,11 +9,17 @@ namespace {
 
 struct FakeMusic : Vantor_S::Music {
     std::vector<std::string>& calls;
-    bool cdAnswers = true;
+    // What each poll finds; the answer is known only once the poll has run.
+    std::deque<bool> cdAnswers;
+    bool cdActive = false;
     explicit FakeMusic(std::vector<std::string>& log) : calls(log) {}
     void CdOpen() override { calls.push_back("CdOpen"); }
-    void CdPoll() override { calls.push_back("CdPoll"); }
-    bool CdPollActive() override { return cdAnswers; }
+    void CdPoll() override {
+        calls.push_back("CdPoll");
+        cdActive = !cdAnswers.empty() && cdAnswers.front();  // none left: a device error
+        if (!cdAnswers.empty()) cdAnswers.pop_front();
+    }
+    bool CdPollActive() override { return cdActive; }
     void CdClose() override { calls.push_back("CdClose"); }
     void Mp3Open() override { calls.push_back("Mp3Open"); }
     void Mp3Poll() override { calls.push_back("Mp3Poll"); }
@@ -100,12 +107,12 @@ TEST_F(RunFormTest, WatchTickWithTheRendererWindowDoesNothing) {
 
 TEST_F(RunFormTest, CdDeviceErrorStopsPollingAndSkipsTheClose) {
     Vantor_B::BgmKind = 1;
+    music.cdAnswers = {true, false};
     Vantor_S::RunForm form(platform, music, timers);
     form.Form_Load();
     Take();
     form.Tick(Vantor_S::kTimer2);
     EXPECT_EQ(Take(), std::vector<std::string>{"CdPoll"});
-    music.cdAnswers = false;
     form.Tick(Vantor_S::kTimer2);
     EXPECT_EQ(Take(), (std::vector<std::string>{"CdPoll", "StopTimer2"}));
     form.Form_QueryUnload();
