@@ -8,8 +8,8 @@ namespace Vantor_B {
 
 // The number at the start of a text: blanks, tabs and line feeds are skipped wherever they stand; then a
 // sign, digits, a decimal point and an exponent (E or D) as far as they form a number, or &H / &O and
-// hexadecimal / octal digits (four or eight digits wrap to a negative 16- or 32-bit value). 0 when the
-// text starts with no number.
+// hexadecimal / octal digits (a value that fits 16 bits reads as a signed 16-bit one, else one that fits
+// 32 bits as a signed 32-bit one). 0 when the text starts with no number.
 double NumericPrefix(const std::string& text);
 
 // Nearest integer, ties to even; nothing when the rounded value does not fit.

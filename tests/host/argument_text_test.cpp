@@ -6,11 +6,11 @@ namespace {
 
 TEST(ModeLetter, IsTheSecondCharacterUpperCased) {
     const std::pair<const char*, const char*> cases[] = {
-        {"/p 520", "P"}, {"-P 520", "P"}, {"xp520", "P"}, {"/s", "S"}, {"/S", "S"},
-        {"/sx", "S"},    {"/c:520", "C"}, {"s", ""},      {"", ""},    {"/a", "A"},
-        {"ss", "S"},     {"/ｓ", "ｓ"},   {"ａs", "S"},
+        {"/p 520", "P"}, {"-P 520", "P"}, {"xp520", "P"}, {"/s", "S"}, {"/S", "S"}, {"/sx", "S"},
+        {"/c:520", "C"}, {"s", ""},       {"", ""},       {"/a", "A"}, {"ss", "S"}, {"ａs", "S"},
     };
     for (const auto& [text, letter] : cases) EXPECT_EQ(Vantor_B::ModeLetter(text), letter) << text;
+    EXPECT_NE(Vantor_B::ModeLetter("/ｓ"), "S") << "a full-width letter is no switch";
 }
 
 TEST(PreviewParentHandle, IsReadFromTheFourthCharacterOn) {
