@@ -132,11 +132,17 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == TmrMouseId) command_.TmrMouse_Timer();
             return 0;
         case WM_SETFOCUS:
-            command_.GotFocus();
+        case WM_KILLFOCUS: {
+            // Focus that goes to or comes back from another top-level window never left the button.
+            const HWND other = reinterpret_cast<HWND>(wParam);
+            if (GetAncestor(other, GA_ROOT) != GetAncestor(window_, GA_ROOT)) return 0;
+            if (message == WM_SETFOCUS) {
+                command_.GotFocus();
+            } else {
+                command_.LostFocus();
+            }
             return 0;
-        case WM_KILLFOCUS:
-            command_.LostFocus();
-            return 0;
+        }
         case WM_MOUSEMOVE:
             command_.MouseMove(HeldButtons(wParam), ShiftState(),
                                float(GET_X_LPARAM(lParam) * TwipsPerPixelX()),

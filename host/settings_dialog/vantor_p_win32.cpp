@@ -64,6 +64,7 @@ class SettingsWindow : public DialogControls {
     HWND window_ = nullptr;
     HWND panel_ = nullptr;
     HWND repeat_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the dialog last lost the activation
     PaintedSurface windowImage_;
     PaintedSurface panelImage_;
     PanelContent content_;
@@ -255,6 +256,15 @@ LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_COMMAND:
             // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
+            break;
+        case WM_ACTIVATE:  // the focused control keeps the focus while another window is active
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                focus_ = IsChild(window_, focus) ? focus : nullptr;
+            } else if (IsChild(window_, focus_)) {
+                SetFocus(focus_);
+                return 0;
+            }
             break;
         case WM_CLOSE:  // the close box, "設定" and "ｷｬﾝｾﾙ"
             if (form_) form_->Form_Unload();

@@ -43,6 +43,16 @@ mkdir -p "$(dirname "$music")"
 sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 440
 open_dialog /c
 click_at $(panel_at 26 102)
+# Cancelled, the open-file dialog gives the focus back to "...", which kept its Selected face meanwhile.
+click_at $(button_centre $CMD_BGM)
+drv wait-visible 'ﾌｧｲﾙを開く' 15000 >/dev/null
+sleep 1
+xdotool key Escape
+drv wait-no-window 'ﾌｧｲﾙを開く' 10000 >/dev/null
+mouse_to $(panel_at 300 8)
+shot=$(screenshot file_cancelled)
+expect_colour "$shot" "$(button_at $CMD_BGM 2 10)" $RING2_SELECTED 0 '"..." after the open-file dialog'
+expect "$(drv focus "$TITLE")" "^focus id=$CMD_BGM\$" '"..." has the focus again'
 click_at $(button_centre $CMD_BGM)
 out=$(drv wait-visible 'ﾌｧｲﾙを開く' 15000)
 expect "$out" 'text=ﾌｧｲﾙを開く$' "the open-file dialog with its title"

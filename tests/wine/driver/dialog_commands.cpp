@@ -1,5 +1,5 @@
 // The settings dialog seen from outside: where a client area lies on the screen (for pointing the real
-// mouse at it) and what an edit field holds now.
+// mouse at it), what an edit field holds now and which control has the focus.
 #include "driver.h"
 
 namespace driver {
@@ -36,8 +36,25 @@ bool CurrentText(const Args& args, Context& context) {
     return true;
 }
 
+// The keyboard focus of the window's thread, as the control id of the window that has it (0 for none).
+bool Focus(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
+    if (window == nullptr) {
+        return false;
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+        return Fail("no thread information");
+    }
+    const int id = info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0;
+    PrintLine("focus id=" + std::to_string(id));
+    return true;
+}
+
 const Registration kClientOrigin({"client-origin", "WINDOW", 1, 1, ClientOrigin});
 const Registration kCurrentText({"current-text", "WINDOW", 1, 1, CurrentText});
+const Registration kFocus({"focus", "WINDOW   (prints: focus id=N)", 1, 1, Focus});
 
 }  // namespace
 }  // namespace driver
