@@ -42,6 +42,13 @@ TEST(PaintGradient, DarkEdgesLightMiddle) {
     for (size_t y = 1; y < 126; ++y) EXPECT_GE(window[y] & 0xFF, window[y - 1] & 0xFF) << y;
 }
 
+TEST(PaintGradient, CollapsedSurfaceHasNoRows) {
+    for (const double height : {0.0, -1.0, -252.0}) {
+        EXPECT_TRUE(Vantor_P::GradientRows(height, GradientSurface::Window).empty()) << height;
+        EXPECT_TRUE(Vantor_P::GradientRows(height, GradientSurface::Panel).empty()) << height;
+    }
+}
+
 TEST(RepeatTrack, ListAndFormat) {
     const auto list = Vantor_P::TrackList();
     ASSERT_EQ(list.size(), 31u);
