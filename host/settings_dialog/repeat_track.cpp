@@ -22,7 +22,7 @@ int16_t TrackFromText(const std::string& text) {
     const size_t last = text.find_last_not_of(" \t");
     const char* begin = text.data() + first;
     const char* end = text.data() + last + 1;
-    if (*begin == '+') ++begin;
+    if (*begin == '+' && end - begin > 1 && begin[1] != '-') ++begin;  // one sign only: "+-5" is no number
     double value = 0;
     const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::general);
     if (begin == end || error != std::errc() || stop != end) return 0;

@@ -61,8 +61,9 @@ TEST(RepeatTrack, ListAndFormat) {
 
 TEST(RepeatTrack, TextToStoredNumber) {
     const std::pair<const char*, int16_t> cases[] = {
-        {"", 0},    {"abc", 0},  {"7", 7},         {"2.5", 2},   {"3.5", 4},    {" 12 ", 12}, {"+5", 5},
-        {"-3", -3}, {"1e1", 10}, {"32767", 32767}, {"32768", 0}, {"-99999", 0}, {"7x", 0},    {"0.4", 0},
+        {"", 0},   {"abc", 0}, {"7", 7},    {"2.5", 2},       {"3.5", 4},   {" 12 ", 12},
+        {"+5", 5}, {"-3", -3}, {"1e1", 10}, {"32767", 32767}, {"32768", 0}, {"-99999", 0},
+        {"7x", 0}, {"0.4", 0}, {"+-5", 0},  {"+", 0},
     };
     for (const auto& [text, stored] : cases)
         EXPECT_EQ(Vantor_P::TrackFromText(text), stored) << '"' << text << '"';
