@@ -239,6 +239,12 @@ TEST(Command, ReadingVisibleRedrawsOnlyAnOpaqueEnabledFace) {
     b.canvas.pieces = 0;
     EXPECT_EQ(b.command.Visible(), 0);
     EXPECT_EQ(b.canvas.pieces, 0);
+
+    Button disabled;
+    Reach(disabled, S2, false);
+    EXPECT_EQ(disabled.command.Visible(), 255);
+    EXPECT_EQ(disabled.canvas.pieces, 0);
+    EXPECT_FALSE(disabled.command.Label().enabled);
 }
 
 TEST(Command, SettersNotifyTheContainer) {

@@ -36,7 +36,7 @@ TEST(PaintGradient, DarkEdgesLightMiddle) {
     EXPECT_EQ(panel.front(), 0x1E1E1Eu);
     EXPECT_EQ(window[126], 0xDCDCFAu);  // RGB(220, 220, 250) at half height
     EXPECT_EQ(panel[82], 0xFAFAFAu);    // RGB(250, 250, 250)
-    // 3.142 is a little more than pi, so the last row is not quite black.
+    // 3.142 is a little more than pi: the last row's level, |sin| x 220, is 0.09 and rounds to black.
     EXPECT_EQ(Vantor_P::GradientLevel(252, 252), 0);
     EXPECT_LE(window.back() & 0xFF, 31u);
     for (size_t y = 1; y < 126; ++y) EXPECT_GE(window[y] & 0xFF, window[y - 1] & 0xFF) << y;
