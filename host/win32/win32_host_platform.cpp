@@ -7,22 +7,13 @@
 #include "ansi_text.h"
 #include "argument_text.h"
 #include "forms_win32.h"
+#include "twips_win32.h"
 #include "vantor_p.h"
 
 namespace {
 
 // Long enough for any renderer start; a renderer that never gets there is caught by the first watch tick.
 constexpr DWORD kRendererReadyWaitMs = 10000;
-
-constexpr double kTwipsPerInch = 1440;
-
-double TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return 15;
-    const int dotsPerInch = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
-    return dotsPerInch > 0 ? kTwipsPerInch / dotsPerInch : 15;
-}
 
 }  // namespace
 
@@ -60,11 +51,11 @@ bool Win32HostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect
 }
 
 double Win32HostPlatform::TwipsPerPixelX() {
-    return TwipsPerPixel(LOGPIXELSX);
+    return Vantor::TwipsPerPixelX();
 }
 
 double Win32HostPlatform::TwipsPerPixelY() {
-    return TwipsPerPixel(LOGPIXELSY);
+    return Vantor::TwipsPerPixelY();
 }
 
 int32_t Win32HostPlatform::ShowCursor(bool show) {
