@@ -40,7 +40,7 @@ bool EndPrograms(const Args&, Context&) {
         if (TerminateProcess(process, 1)) {
             WaitForSingleObject(process, 5000);
             PrintLine("ended pid=" + std::to_string(entry.th32ProcessID) +
-                      " name=" + ToUtf8(entry.szExeFile));
+                      " name=" + FromAnsi(entry.szExeFile));
         }
         CloseHandle(process);
     }

@@ -32,7 +32,7 @@ bool CurrentText(const Args& args, Context& context) {
                              SMTO_ABORTIFHUNG, 5000, &length)) {
         return Fail("no answer to WM_GETTEXT");
     }
-    PrintLine("current-text text=" + ToUtf8(std::string(text, length)));
+    PrintLine("current-text text=" + FromAnsi(std::string(text, length)));
     return true;
 }
 

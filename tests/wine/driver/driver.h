@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "ansi_text.h"
+
 namespace driver {
 
 using Args = std::vector<std::string>;
@@ -42,7 +44,6 @@ struct Registration {
 // Output. Every line is flushed at once so shell tests can follow a running driver.
 void PrintLine(const std::string& utf8Line);
 bool Fail(const std::string& utf8Reason);
-std::string ToUtf8(const std::string& systemText);
 
 // Numbers: decimal, 0x-hex, or a name from the table in numbers.cpp (WM_CLOSE, SC_CLOSE, VK_ESCAPE...).
 bool ParseNumber(const std::string& text, long long& value);

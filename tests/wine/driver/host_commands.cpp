@@ -26,7 +26,7 @@ bool WaitFile(const Args& args, Context&) {
     }
     const auto exists = [&] { return GetFileAttributesA(args[0].c_str()) != INVALID_FILE_ATTRIBUTES; };
     if (!WaitPumping(static_cast<DWORD>(timeout), exists)) {
-        return Fail("no file " + ToUtf8(args[0]) + " after " + args[1] + " ms");
+        return Fail("no file " + FromAnsi(args[0]) + " after " + args[1] + " ms");
     }
     PrintLine("file found");
     return true;

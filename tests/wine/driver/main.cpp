@@ -43,7 +43,7 @@ void PrintUsage() {
 bool RunCommand(const Args& words, Context& context) {
     const auto found = Commands().find(words[0]);
     if (found == Commands().end()) {
-        return Fail("unknown command " + ToUtf8(words[0]));
+        return Fail("unknown command " + FromAnsi(words[0]));
     }
     const Command& command = found->second;
     Args args;

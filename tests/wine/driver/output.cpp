@@ -70,28 +70,6 @@ bool Fail(const std::string& utf8Reason) {
     return false;
 }
 
-std::string ToUtf8(const std::string& systemText) {
-    if (systemText.empty()) {
-        return systemText;
-    }
-    const int wideLength =
-        MultiByteToWideChar(CP_ACP, 0, systemText.data(), static_cast<int>(systemText.size()), nullptr, 0);
-    if (wideLength <= 0) {
-        return systemText;
-    }
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, systemText.data(), static_cast<int>(systemText.size()), wide.data(),
-                        wideLength);
-    const int utf8Length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (utf8Length <= 0) {
-        return systemText;
-    }
-    std::string utf8(static_cast<size_t>(utf8Length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr, nullptr);
-    return utf8;
-}
-
 bool ParseNumber(const std::string& text, long long& value) {
     for (const NamedNumber& named : kNamedNumbers) {
         if (text == named.name) {
@@ -112,7 +90,7 @@ bool ParseNumber(const std::string& text, long long& value) {
 }
 
 bool ParseArg(const std::string& text, long long& value) {
-    return ParseNumber(text, value) || Fail("not a number: " + ToUtf8(text));
+    return ParseNumber(text, value) || Fail("not a number: " + FromAnsi(text));
 }
 
 std::string Hex(unsigned long long value) {

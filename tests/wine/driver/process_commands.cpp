@@ -40,7 +40,7 @@ bool Start(const Args& args, Context& context) {
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(args[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info)) {
-        return Fail("cannot start " + ToUtf8(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
+        return Fail("cannot start " + FromAnsi(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
     }
     CloseHandle(info.hThread);
     Adopt(context, info.hProcess, info.dwProcessId);

@@ -79,7 +79,7 @@ bool Font(const Args& args, Context&) {
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, args[0].c_str());
     HDC screen = GetDC(nullptr);
     if (font == nullptr || screen == nullptr) {
-        return Fail("cannot create font " + ToUtf8(args[0]));
+        return Fail("cannot create font " + FromAnsi(args[0]));
     }
     HGDIOBJ previous = SelectObject(screen, font);
     char face[LF_FACESIZE] = "";
@@ -104,8 +104,8 @@ bool Font(const Args& args, Context&) {
     DeleteObject(font);
     const unsigned long headChecksum = (static_cast<unsigned long>(checksum[0]) << 24) | (checksum[1] << 16) |
                                        (checksum[2] << 8) | checksum[3];
-    PrintLine("font family=" + ToUtf8(family) + " charset=" + std::to_string(metrics.tmCharSet) +
-              " file=" + std::to_string(fileSize) + ":" + Hex(headChecksum) + " face=" + ToUtf8(face));
+    PrintLine("font family=" + FromAnsi(family) + " charset=" + std::to_string(metrics.tmCharSet) +
+              " file=" + std::to_string(fileSize) + ":" + Hex(headChecksum) + " face=" + FromAnsi(face));
     return true;
 }
 

@@ -24,7 +24,7 @@ HWND FindWindowByName(const std::string& which, const Context& context) {
 HWND RequireWindow(const std::string& which, const Context& context) {
     HWND window = FindWindowByName(which, context);
     if (window == nullptr) {
-        Fail("no window " + ToUtf8(which));
+        Fail("no window " + FromAnsi(which));
     }
     return window;
 }
@@ -49,7 +49,7 @@ std::string DescribeWindow(const char* kind, HWND window) {
     const auto classStyle = static_cast<unsigned long>(GetClassLongA(window, GCL_STYLE));
     return std::string(kind) + " hwnd=" + Hex(reinterpret_cast<uintptr_t>(window)) +
            " handle=" + std::to_string(reinterpret_cast<uintptr_t>(window)) +
-           " pid=" + std::to_string(processId) + " class=" + ToUtf8(className) + " style=" + Hex(style) +
+           " pid=" + std::to_string(processId) + " class=" + FromAnsi(className) + " style=" + Hex(style) +
            " exstyle=" + Hex(exStyle) + " classstyle=" + Hex(classStyle) +
            " visible=" + (IsWindowVisible(window) ? "1" : "0") +
            " id=" + std::to_string(GetDlgCtrlID(window)) + " rect=" + std::to_string(rect.left) + "," +
@@ -58,7 +58,7 @@ std::string DescribeWindow(const char* kind, HWND window) {
            " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
            " parent=" + Hex(reinterpret_cast<uintptr_t>(GetAncestor(window, GA_PARENT))) +
            " owner=" + Hex(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) +
-           " text=" + ToUtf8(text);
+           " text=" + FromAnsi(text);
 }
 
 bool WaitPumping(DWORD milliseconds, const std::function<bool()>& done) {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 
+#include "ansi_text.h"
 #include "gdi.h"
 
 namespace {
@@ -27,14 +28,6 @@ std::string Hex(unsigned long value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%lx", value);
     return text;
-}
-
-std::string ToUtf8(const char* systemText) {
-    wchar_t wide[128] = L"";
-    char utf8[384] = "";
-    MultiByteToWideChar(CP_ACP, 0, systemText, -1, wide, 128);
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
-    return utf8;
 }
 
 // The thread's cursor display count, read by stepping it up and back down.
@@ -55,7 +48,7 @@ void PrintSystemMenu(HWND window) {
         GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
         const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
         Print("menu index=" + std::to_string(i) + " of=" + std::to_string(count) +
-              " id=" + Hex(GetMenuItemID(menu, i)) + " state=" + Hex(state) + " text=" + ToUtf8(text));
+              " id=" + Hex(GetMenuItemID(menu, i)) + " state=" + Hex(state) + " text=" + FromAnsi(text));
     }
 }
 
