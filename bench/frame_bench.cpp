@@ -9,7 +9,7 @@
 #include "noise.h"
 #include "palettes.h"
 #include "reference/reference_renderer.h"
-#include "seams.h"
+#include "clock_and_seed.h"
 #include "sprite_blend.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "round_even.h"
-#include "seams.h"
+#include "clock_and_seed.h"
 #include "sprite_blend.h"
 
 const FigurePoint FigurePoints[kFigurePointCount] = {
@@ -72,7 +72,7 @@ bool SpriteFits(int32_t position) {
 }
 
 void DrawFigure() {
-    // Someone else may have written the buffer since the last frame, so all of it is cleared.
+    // The blend adds light onto what the buffer holds, so the last frame goes first, in one fill.
     std::memset(FrameBuffer, 0, sizeof FrameBuffer);
     const FigureMotion motion = FigureMotionAt(ReadClock());
     static TintedSprite cornerGlow;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "seams.h"
+#include "clock_and_seed.h"
 
 uint32_t RandomState;
 int32_t NoisePermutation[kNoiseTableSize];

@@ -7,7 +7,7 @@
 #include "frame.h"
 #include "noise.h"
 #include "round_even.h"
-#include "seams.h"
+#include "clock_and_seed.h"
 
 double PaletteChannelExponent(int noiseOffset) {
     const double tau = static_cast<double>(ReadClock()) * 0.0001;

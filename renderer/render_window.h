@@ -4,6 +4,9 @@
 
 #include "frame.h"
 
+// The window's class name and title: the host finds the renderer by this title.
+inline constexpr char kRenderWindowName[] = "Vantor_Render";
+
 // 1 when the window is up, 0 when its class could not be registered.
 int CreateRenderWindow(const char* className, int32_t width, int32_t height);
 // Shows the frame and handles pending window messages; a close request ends the process in here.

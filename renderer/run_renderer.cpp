@@ -14,7 +14,7 @@ void RunRenderer() {
     BuildPalettes();
     BuildGlowSprite();
     InitNoiseTables(0);
-    if (CreateRenderWindow("Vantor_Render", FrameWidth, FrameHeight) == 0) {
+    if (CreateRenderWindow(kRenderWindowName, FrameWidth, FrameHeight) == 0) {
         return;
     }
     for (;;) {

@@ -5,7 +5,7 @@
 
 #include "../figure.h"
 #include "../noise.h"
-#include "../seams.h"
+#include "../clock_and_seed.h"
 
 // Everything here is written out again on purpose, numbers included: only the clock, the noise
 // tables and the glow sprite are shared with the production path, so a wrong formula there cannot

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "noise.h"
-#include "seams.h"
+#include "clock_and_seed.h"
 #include "sprite_blend.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gdi_layout.h"
+#include "zoom_commands.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "figure.h"
 #include "noise.h"
 #include "palettes.h"
-#include "seams.h"
+#include "clock_and_seed.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "seams.h"
+#include "clock_and_seed.h"
 
 namespace {
 CounterSource clockSource = PlatformMilliseconds;

@@ -1,6 +1,6 @@
 #include <chrono>
 
-#include "seams.h"
+#include "clock_and_seed.h"
 
 namespace {
 template <typename Unit>

@@ -2,11 +2,10 @@
 // handled only inside PresentFrame, between two frames, so painting never overlaps drawing.
 #include "gdi.h"
 
-#include "gdi_layout.h"
+#include "zoom_commands.h"
 
 namespace {
 
-constexpr char kWindowTitle[] = "Vantor_Render";
 constexpr UINT kClassStyle = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
@@ -51,12 +50,9 @@ void PaintFrame(HWND window) {
 }
 
 // Not written to the profile: a run that never reaches the close path leaves the user's own setting
-// in place after the next log-on. Reading the flag back makes sure the change has reached the display
-// server before anything else happens (Wine sends it lazily and drops it when the process ends).
+// in place after the next log-on.
 void SetScreenSaverActive(BOOL active) {
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0);
-    BOOL current;
-    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &current, 0);
 }
 
 void Zoom(HWND window, int32_t factor) {
@@ -89,7 +85,7 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
 
     const int windowWidth = GetSystemMetrics(SM_CXMAXIMIZED);
     const int windowHeight = GetSystemMetrics(SM_CYMAXIMIZED) + GetSystemMetrics(SM_CYCAPTION);
-    RenderWindow = CreateWindowExA(0, className, kWindowTitle, kWindowStyle, 0, 0, windowWidth, windowHeight,
+    RenderWindow = CreateWindowExA(0, className, kRenderWindowName, kWindowStyle, 0, 0, windowWidth, windowHeight,
                                    nullptr, nullptr, nullptr, nullptr);
     // Without a window there is nothing to show: end the run as if the class had failed.
     if (RenderWindow == nullptr) {

@@ -2,7 +2,7 @@
 // After windows.h, which it builds on.
 #include <mmsystem.h>
 
-#include "seams.h"
+#include "clock_and_seed.h"
 
 uint32_t PlatformMilliseconds() {
     return timeGetTime();
