@@ -9,6 +9,7 @@
 
 #include "ansi_text.h"
 #include "command_window_win32.h"
+#include "dialog_child_ids.h"
 #include "dialog_resources.h"
 #include "dialog_system_win32.h"
 #include "font_win32.h"
@@ -25,8 +26,6 @@ constexpr char WindowClass[] = "Vantor_P";
 constexpr char PanelClass[] = "Vantor_P.Pic_C";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single border, close box only
 constexpr int RepeatListHeight = 200;                                   // pixels of the dropped-down list
-
-enum ChildId { RepeatId = 100, CmdBgmId, CmdSetId, CmdCanId, CmdEtcId };
 
 Vantor::PropertyBag StoredButton(std::string_view name) {
     Vantor::PropertyBag bag;
