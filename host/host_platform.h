@@ -1,5 +1,6 @@
 #pragma once
-// The host's window, file, profile and process facilities, as the start routine and the forms need them.
+// The system facilities the host's logic uses: window look-ups, cursor, message box, files, profile,
+// program start and process end.
 // Texts are UTF-8; the Windows implementation converts them at its edge.
 #include <cstdint>
 #include <string>
@@ -37,13 +38,10 @@ struct HostPlatform {
     virtual int32_t WriteProfileValue(const std::string& section, const std::string& key,
                                       const std::string& value, const std::string& path) = 0;
 
-    // Starts the program with no arguments in a normal window; returns once its window can be looked for.
-    virtual void StartProgram(const std::string& path) = 0;
-
-    // The forms: the preview inside the given window (pixel size), the hidden run form, the modal dialog.
-    virtual void OpenPreview(int32_t parent, int32_t width, int32_t height) = 0;
-    virtual void LoadRunForm() = 0;
-    virtual void ShowSettingsDialog() = 0;
+    // Starts the program with no arguments in a normal window. Returns as soon as a top-level window with
+    // the given title exists, the program has ended, or 10 s have passed, so that a watch for that window
+    // cannot miss a program that is still starting.
+    virtual void StartProgram(const std::string& path, const std::string& windowTitle) = 0;
 
     // Ends the whole process at once; the Windows implementation does not return.
     virtual void EndProcess() = 0;

@@ -7,9 +7,13 @@
 namespace Vantor_B {
 
 struct HostPlatform;
-// Every platform call of the host goes through here; the program installs the real one at start.
+struct HostForms;
+// Every platform call of the host goes through here, and the start routine opens its forms through
+// Forms(); the program installs the real ones at start.
 void UsePlatform(HostPlatform& platform);
 HostPlatform& Platform();
+void UseForms(HostForms& forms);
+HostForms& Forms();
 
 extern int16_t BgmKind;         // 0 none, 1 music CD, 2 MP3 or WAV file
 extern int16_t BgmRepeatTrack;  // CD track to repeat, 0 = whole disc

@@ -1,10 +1,24 @@
 #include "argument_text.h"
+#include "host_forms.h"
 #include "host_names.h"
 #include "host_platform.h"
 #include "vantor_b.h"
 #include "vantor_r.h"
 
 namespace Vantor_B {
+namespace {
+
+HostForms* installedForms = nullptr;
+
+}  // namespace
+
+void UseForms(HostForms& forms) {
+    installedForms = &forms;
+}
+
+HostForms& Forms() {
+    return *installedForms;
+}
 
 void Main() {
     HostPlatform& platform = Platform();
@@ -29,7 +43,7 @@ void Main() {
     }
 
     if (ModeLetter(platform.ArgumentText()) == "C") {
-        platform.ShowSettingsDialog();
+        Forms().ShowSettingsDialog();
         platform.EndProcess();
         return;
     }
@@ -40,7 +54,7 @@ void Main() {
     }
 
     if (ModeLetter(platform.ArgumentText()) == "S") CursorCount = platform.ShowCursor(false);
-    platform.LoadRunForm();
+    Forms().LoadRunForm();
 }
 
 }  // namespace Vantor_B

@@ -1,9 +1,9 @@
 #include "vantor_r.h"
 
-#include <cmath>
-
 #include "argument_text.h"
+#include "host_forms.h"
 #include "numeric_text.h"
+#include "twips.h"
 #include "vantor_b.h"
 
 namespace Vantor_R {
@@ -11,7 +11,7 @@ namespace {
 
 int32_t PixelsThroughTwips(int32_t pixels, double twipsPerPixel) {
     const int16_t twips = Vantor_B::RoundToInt16(twipsPerPixel * pixels).value_or(0);
-    return static_cast<int32_t>(std::nearbyint(twips / twipsPerPixel));
+    return Vantor_B::PixelsFromTwips(twips, twipsPerPixel);
 }
 
 }  // namespace
@@ -31,7 +31,7 @@ void Open() {
     Vantor_B::WindowRect rect;
     platform.GetWindowRect(parent, rect);
     const PixelSize size = PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY());
-    platform.OpenPreview(parent, size.width, size.height);
+    Vantor_B::Forms().OpenPreview(parent, size.width, size.height);
 }
 
 void Form_Unload() {

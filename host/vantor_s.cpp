@@ -31,8 +31,8 @@ void RunForm::Form_Load() {
             Timer1.SetEnabled(true);
         }
     }
-    // Returns once the renderer's window can be looked for, so the first watch tick cannot miss it.
-    platform_.StartProgram(platform_.HostFolder() + Vantor_B::kRendererFileName);
+    platform_.StartProgram(platform_.HostFolder() + Vantor_B::kRendererFileName,
+                           Vantor_B::kRendererWindowTitle);
 }
 
 void RunForm::Form_QueryUnload() {

@@ -2,9 +2,7 @@
 
 #include <windowsx.h>
 
-#include <cmath>
-
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "font_win32.h"
 #include "twips_win32.h"
 
@@ -95,10 +93,10 @@ void CommandWindow::Redraw() {
 }
 
 double CommandWindow::TwipsPerPixelX() {
-    return Vantor::TwipsPerPixelX();
+    return Vantor_B::TwipsPerPixelX();
 }
 double CommandWindow::TwipsPerPixelY() {
-    return Vantor::TwipsPerPixelY();
+    return Vantor_B::TwipsPerPixelY();
 }
 
 LRESULT CALLBACK CommandWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,10 +200,10 @@ void CommandWindow::DrawCaption(HDC dc) {
     const double tx = TwipsPerPixelX();
     const double ty = TwipsPerPixelY();
     RECT rect;
-    rect.left = LONG(std::nearbyint(label.left / tx));
-    rect.top = LONG(std::nearbyint(label.top / ty));
-    rect.right = rect.left + LONG(std::nearbyint(label.width / tx));
-    rect.bottom = rect.top + LONG(std::nearbyint(CaptionLabel::Height / ty));
+    rect.left = Vantor_B::PixelsFromTwips(label.left, tx);
+    rect.top = Vantor_B::PixelsFromTwips(label.top, ty);
+    rect.right = rect.left + Vantor_B::PixelsFromTwips(label.width, tx);
+    rect.bottom = rect.top + Vantor_B::PixelsFromTwips(CaptionLabel::Height, ty);
     const std::string text = ToAnsi(label.text);
     const HGDIOBJ previousFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);

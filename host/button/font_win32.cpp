@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 
 namespace Vantor {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "vantor_b.h"
 
 namespace Vantor_P {

@@ -1,8 +1,6 @@
 #include "panel_win32.h"
 
-#include <cmath>
-
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "twips_win32.h"
 
 namespace Vantor_P {
@@ -26,12 +24,12 @@ void DrawLabel(HDC dc, std::string_view name, UINT alignment) {
 }  // namespace
 
 RECT PixelRect(const TwipRect& rect) {
-    const double tx = Vantor::TwipsPerPixelX();
-    const double ty = Vantor::TwipsPerPixelY();
-    const auto px = [](int32_t twips, double perPixel) { return LONG(std::nearbyint(twips / perPixel)); };
-    const LONG left = px(rect.left, tx);
-    const LONG top = px(rect.top, ty);
-    return {left, top, left + px(rect.width, tx), top + px(rect.height, ty)};
+    const double tx = Vantor_B::TwipsPerPixelX();
+    const double ty = Vantor_B::TwipsPerPixelY();
+    const LONG left = Vantor_B::PixelsFromTwips(rect.left, tx);
+    const LONG top = Vantor_B::PixelsFromTwips(rect.top, ty);
+    return {left, top, left + Vantor_B::PixelsFromTwips(rect.width, tx),
+            top + Vantor_B::PixelsFromTwips(rect.height, ty)};
 }
 
 RECT MarkRect(int index) {

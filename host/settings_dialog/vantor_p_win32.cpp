@@ -2,12 +2,11 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <utility>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "command_window_win32.h"
 #include "dialog_child_ids.h"
 #include "dialog_resources.h"
@@ -41,8 +40,8 @@ class SettingsWindow : public DialogControls {
     void RunModal();
 
     intptr_t WindowHandle() override { return reinterpret_cast<intptr_t>(window_); }
-    double ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN) * Vantor::TwipsPerPixelX(); }
-    double ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN) * Vantor::TwipsPerPixelY(); }
+    double ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN) * Vantor_B::TwipsPerPixelX(); }
+    double ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN) * Vantor_B::TwipsPerPixelY(); }
     double DialogWidth() override;
     double DialogHeight() override;
     void Move(int64_t left, int64_t top) override;
@@ -193,18 +192,18 @@ void SettingsWindow::RunModal() {
 double SettingsWindow::DialogWidth() {
     RECT r{};
     GetWindowRect(window_, &r);
-    return (r.right - r.left) * Vantor::TwipsPerPixelX();
+    return (r.right - r.left) * Vantor_B::TwipsPerPixelX();
 }
 
 double SettingsWindow::DialogHeight() {
     RECT r{};
     GetWindowRect(window_, &r);
-    return (r.bottom - r.top) * Vantor::TwipsPerPixelY();
+    return (r.bottom - r.top) * Vantor_B::TwipsPerPixelY();
 }
 
 void SettingsWindow::Move(int64_t left, int64_t top) {
-    const int x = int(std::nearbyint(double(left) / Vantor::TwipsPerPixelX()));
-    const int y = int(std::nearbyint(double(top) / Vantor::TwipsPerPixelY()));
+    const int x = Vantor_B::PixelsFromTwips(double(left), Vantor_B::TwipsPerPixelX());
+    const int y = Vantor_B::PixelsFromTwips(double(top), Vantor_B::TwipsPerPixelY());
     SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -296,8 +295,8 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
                                    : message == WM_RBUTTONDOWN ? Vantor::RightButton
                                                                : Vantor::MiddleButton;
                 const RECT mark = MarkRect(kind);
-                const float x = float(pixel.x * Vantor::TwipsPerPixelX());
-                const float y = float(pixel.y * Vantor::TwipsPerPixelY());
+                const float x = float(pixel.x * Vantor_B::TwipsPerPixelX());
+                const float y = float(pixel.y * Vantor_B::TwipsPerPixelY());
                 if (PtInRect(&mark, pixel)) {
                     form_->Img_BGM_MouseDown(kind, button, 0, x, y);
                 } else {

@@ -2,15 +2,18 @@
 #include <windows.h>
 
 #include "bgm_music.h"
+#include "forms_win32.h"
+#include "host_platform_win32.h"
 #include "sound_platform_win32.h"
 #include "vantor_b.h"
-#include "win32_host_platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Vantor_BGM::UseSoundPlatform(SystemSoundPlatform());
-    static BgmMusic music;
-    static Win32HostPlatform platform(music);
+    static Win32HostPlatform platform;
     Vantor_B::UsePlatform(platform);
+    static BgmMusic music;
+    static Win32HostForms forms(platform, music);
+    Vantor_B::UseForms(forms);
 
     Vantor_B::Main();
 

@@ -1,11 +1,14 @@
+#include <windows.h>
+
 #include <algorithm>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "forms_win32.h"
 #include "host_names.h"
 #include "resource_ids.h"
 #include "vantor_b.h"
 #include "vantor_r.h"
+#include "window_handle_win32.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
+#include <windows.h>
+
 #include <optional>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "forms_win32.h"
 #include "host_names.h"
 #include "vantor_b.h"

@@ -43,7 +43,7 @@ int32_t FakeHostPlatform::WriteProfileValue(const std::string& section, const st
     return writeResult;
 }
 
-void FakeHostPlatform::OpenPreview(int32_t parent, int32_t width, int32_t height) {
+void FakeHostForms::OpenPreview(int32_t parent, int32_t width, int32_t height) {
     calls.push_back("OpenPreview " + std::to_string(parent) + " " + std::to_string(width) + "x" +
                     std::to_string(height));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form_timer.h"
+#include "host_forms.h"
 #include "host_platform.h"
 
 namespace host_test {
@@ -37,11 +38,19 @@ struct FakeHostPlatform : Vantor_B::HostPlatform {
                                  uint32_t bufferSize) override;
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                               const std::string& path) override;
-    void StartProgram(const std::string& path) override { calls.push_back("StartProgram " + path); }
+    void StartProgram(const std::string& path, const std::string&) override {
+        calls.push_back("StartProgram " + path);
+    }
+    void EndProcess() override { calls.push_back("EndProcess"); }
+};
+
+// Forms that only record their opening, in the platform's log.
+struct FakeHostForms : Vantor_B::HostForms {
+    std::vector<std::string>& calls;
+    explicit FakeHostForms(std::vector<std::string>& log) : calls(log) {}
     void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
     void LoadRunForm() override { calls.push_back("LoadRunForm"); }
     void ShowSettingsDialog() override { calls.push_back("ShowSettingsDialog"); }
-    void EndProcess() override { calls.push_back("EndProcess"); }
 };
 
 struct FakeTimers : Vantor_B::TimerPort {

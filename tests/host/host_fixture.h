@@ -11,6 +11,7 @@ class HostTest : public ::testing::Test {
   protected:
     HostTest() {
         Vantor_B::UsePlatform(platform);
+        Vantor_B::UseForms(forms);
         Vantor_B::BgmKind = 0;
         Vantor_B::BgmRepeatTrack = 0;
         Vantor_B::BgmFile.clear();
@@ -24,6 +25,7 @@ class HostTest : public ::testing::Test {
     }
 
     FakeHostPlatform platform;
+    FakeHostForms forms{platform.calls};
 };
 
 }  // namespace host_test

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 
 namespace driver {
 

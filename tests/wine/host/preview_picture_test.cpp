@@ -7,17 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bgm_music.h"
+#include "forms_win32.h"
+#include "host_platform_win32.h"
 #include "vantor_b.h"
 #include "vantor_r.h"
-#include "win32_host_platform.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;
     const LONG width = std::atol(argv[1]);
     const LONG height = std::atol(argv[2]);
-    static BgmMusic music;
-    static Win32HostPlatform platform(music);
+    static Win32HostPlatform platform;
     Vantor_B::UsePlatform(platform);
 
     WNDCLASSA parentClass{};
@@ -37,7 +36,7 @@ int main(int argc, char** argv) {
     platform.GetWindowRect(handle, rect);
     const Vantor_R::PixelSize size =
         Vantor_R::PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY());
-    platform.OpenPreview(handle, size.width, size.height);
+    OpenPreviewForm(handle, size.width, size.height);
 
     POINT origin{0, 0};
     ClientToScreen(parent, &origin);

@@ -4,10 +4,9 @@
 
 #include <cstdio>
 
-#include "ansi_text.h"
-#include "bgm_music.h"
+#include "ansi_text_win32.h"
+#include "host_platform_win32.h"
 #include "vantor_b.h"
-#include "win32_host_platform.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ void Check(bool ok, const char* what) {
 }  // namespace
 
 int main() {
-    static BgmMusic music;
-    static Win32HostPlatform platform(music);
+    static Win32HostPlatform platform;
     Vantor_B::UsePlatform(platform);
 
     const std::string folder = platform.HostFolder() + "\\曲 フォルダ";

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "gdi.h"
 
 namespace {

@@ -1,19 +1,20 @@
-#include "win32_host_platform.h"
+#include "host_platform_win32.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "ansi_text.h"
+#include "ansi_text_win32.h"
 #include "argument_text.h"
-#include "forms_win32.h"
 #include "twips_win32.h"
-#include "vantor_p.h"
+#include "window_handle_win32.h"
 
 namespace {
 
-// Long enough for any renderer start; a renderer that never gets there is caught by the first watch tick.
-constexpr DWORD kRendererReadyWaitMs = 10000;
+// Long enough for any program start; one that never shows its window is caught by the caller's watch.
+constexpr DWORD kWindowWaitMs = 10000;
+// How often the started program is looked at meanwhile.
+constexpr DWORD kWindowPollMs = 15;
 
 }  // namespace
 
@@ -51,11 +52,11 @@ bool Win32HostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect
 }
 
 double Win32HostPlatform::TwipsPerPixelX() {
-    return Vantor::TwipsPerPixelX();
+    return Vantor_B::TwipsPerPixelX();
 }
 
 double Win32HostPlatform::TwipsPerPixelY() {
-    return Vantor::TwipsPerPixelY();
+    return Vantor_B::TwipsPerPixelY();
 }
 
 int32_t Win32HostPlatform::ShowCursor(bool show) {
@@ -88,7 +89,7 @@ int32_t Win32HostPlatform::WriteProfileValue(const std::string& section, const s
                                       ToAnsi(path).c_str());
 }
 
-void Win32HostPlatform::StartProgram(const std::string& path) {
+void Win32HostPlatform::StartProgram(const std::string& path, const std::string& windowTitle) {
     const std::string program = ToAnsi(path);
     // The quoted name alone: the program sees no arguments, and a folder with blanks still works.
     std::string commandLine = '"' + program + '"';
@@ -101,23 +102,15 @@ void Win32HostPlatform::StartProgram(const std::string& path) {
                         &startup, &process)) {
         return;
     }
-    // The renderer makes its window before it first looks at its messages, so once it is ready for input
-    // the first watch tick cannot miss the window.
-    WaitForInputIdle(process.hProcess, kRendererReadyWaitMs);
+    // Polled, not WaitForInputIdle: a program whose loop only peeks its own window's messages never
+    // counts as idle. Our own messages wait meanwhile, so no timer of ours can run before the window.
+    const std::string title = ToAnsi(windowTitle);
+    const DWORD start = GetTickCount();
+    while (FindWindowA(nullptr, title.c_str()) == nullptr && GetTickCount() - start < kWindowWaitMs) {
+        if (WaitForSingleObject(process.hProcess, kWindowPollMs) != WAIT_TIMEOUT) break;
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-}
-
-void Win32HostPlatform::OpenPreview(int32_t parent, int32_t width, int32_t height) {
-    OpenPreviewForm(parent, width, height);
-}
-
-void Win32HostPlatform::LoadRunForm() {
-    LoadRunFormWindow(*this, music_);
-}
-
-void Win32HostPlatform::ShowSettingsDialog() {
-    ::ShowSettingsDialog();
 }
 
 void Win32HostPlatform::EndProcess() {

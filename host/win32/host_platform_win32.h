@@ -1,12 +1,9 @@
 #pragma once
 // The host's platform on Windows: user32, kernel32 and the profile functions through their "A" entry points.
 #include "host_platform.h"
-#include "vantor_s.h"
 
 class Win32HostPlatform : public Vantor_B::HostPlatform {
   public:
-    explicit Win32HostPlatform(Vantor_S::Music& music) : music_(music) {}
-
     std::string ArgumentText() override;
     std::string HostFolder() override;
     bool TopLevelWindowExists(const std::string& title) override;
@@ -21,12 +18,6 @@ class Win32HostPlatform : public Vantor_B::HostPlatform {
                                  uint32_t bufferSize) override;
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                               const std::string& path) override;
-    void StartProgram(const std::string& path) override;
-    void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
-    void LoadRunForm() override;
-    void ShowSettingsDialog() override;
+    void StartProgram(const std::string& path, const std::string& windowTitle) override;
     void EndProcess() override;
-
-  private:
-    Vantor_S::Music& music_;
 };

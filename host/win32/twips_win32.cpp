@@ -1,6 +1,9 @@
 #include "twips_win32.h"
 
-namespace Vantor {
+#include <windows.h>
+
+namespace Vantor_B {
+namespace {
 
 double ScreenTwipsPerPixel(int axis) {
     constexpr double TwipsPerInch = 1440;
@@ -11,4 +14,14 @@ double ScreenTwipsPerPixel(int axis) {
     return dotsPerInch > 0 ? TwipsPerInch / dotsPerInch : 15;
 }
 
-}  // namespace Vantor
+}  // namespace
+
+double TwipsPerPixelX() {
+    return ScreenTwipsPerPixel(LOGPIXELSX);
+}
+
+double TwipsPerPixelY() {
+    return ScreenTwipsPerPixel(LOGPIXELSY);
+}
+
+}  // namespace Vantor_B
