@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <string>
 
+#include "clock_and_seed.h"
 #include "figure.h"
 #include "frame.h"
 #include "noise.h"
 #include "palettes.h"
 #include "reference/reference_renderer.h"
-#include "clock_and_seed.h"
 #include "sprite_blend.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "round_even.h"
 #include "clock_and_seed.h"
+#include "round_even.h"
 #include "sprite_blend.h"
 
 const FigurePoint FigurePoints[kFigurePointCount] = {

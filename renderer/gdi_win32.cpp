@@ -1,7 +1,6 @@
 // One popup window covering the screen, showing the frame stretched to its size. Messages are
 // handled only inside PresentFrame, between two frames, so painting never overlaps drawing.
 #include "gdi.h"
-
 #include "zoom_commands.h"
 
 namespace {
@@ -85,8 +84,8 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
 
     const int windowWidth = GetSystemMetrics(SM_CXMAXIMIZED);
     const int windowHeight = GetSystemMetrics(SM_CYMAXIMIZED) + GetSystemMetrics(SM_CYCAPTION);
-    RenderWindow = CreateWindowExA(0, className, kRenderWindowName, kWindowStyle, 0, 0, windowWidth, windowHeight,
-                                   nullptr, nullptr, nullptr, nullptr);
+    RenderWindow = CreateWindowExA(0, className, kRenderWindowName, kWindowStyle, 0, 0, windowWidth,
+                                   windowHeight, nullptr, nullptr, nullptr, nullptr);
     // Without a window there is nothing to show: end the run as if the class had failed.
     if (RenderWindow == nullptr) {
         return 0;

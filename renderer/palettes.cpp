@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <limits>
 
+#include "clock_and_seed.h"
 #include "frame.h"
 #include "noise.h"
 #include "round_even.h"
-#include "clock_and_seed.h"
 
 double PaletteChannelExponent(int noiseOffset) {
     const double tau = static_cast<double>(ReadClock()) * 0.0001;

@@ -17,19 +17,19 @@ int32_t SendString(const std::string& command, char* reply, uint32_t length);
 
 template <size_t N>
 int32_t SendString(const std::string& command, std::array<char, N>& reply) {
-  return SendString(command, reply.data(), static_cast<uint32_t>(N));
+    return SendString(command, reply.data(), static_cast<uint32_t>(N));
 }
 
 // Mode replies are compared on the buffer's first characters, not on its text up to the NUL.
 template <size_t N>
 bool BufferStartsWith(const std::array<char, N>& buffer, std::string_view word) {
-  return word.size() <= N && std::equal(word.begin(), word.end(), buffer.begin());
+    return word.size() <= N && std::equal(word.begin(), word.end(), buffer.begin());
 }
 
 // A fixed buffer's text ends at its first NUL, or at its end when it holds none.
 template <size_t N>
 std::string BufferText(const std::array<char, N>& buffer) {
-  return std::string(buffer.begin(), std::find(buffer.begin(), buffer.end(), '\0'));
+    return std::string(buffer.begin(), std::find(buffer.begin(), buffer.end(), '\0'));
 }
 
 }  // namespace Vantor_BGM

@@ -17,42 +17,46 @@ std::string MciLastReply;
 
 }  // namespace
 
-void UseSoundPlatform(SoundPlatform& platform) { InstalledPlatform = &platform; }
+void UseSoundPlatform(SoundPlatform& platform) {
+    InstalledPlatform = &platform;
+}
 
-SoundPlatform& Platform() { return *InstalledPlatform; }
+SoundPlatform& Platform() {
+    return *InstalledPlatform;
+}
 
 int32_t SendString(const std::string& command, char* reply, uint32_t length) {
-  Vantor_B::LastApiResult = Platform().MciSendString(command, reply, length);
-  return Vantor_B::LastApiResult;
+    Vantor_B::LastApiResult = Platform().MciSendString(command, reply, length);
+    return Vantor_B::LastApiResult;
 }
 
 int32_t MciSend(const std::string& command, std::string& reply) {
-  if (command.empty()) {
-    reply = NoCommandText;
-    return -1;
-  }
-  const int32_t code = SendString(command, MciReplyBuffer);
-  if (code != 0) {
-    Vantor_B::LastApiResult = Platform().MciGetErrorString(
-        code, MciErrorBuffer.data(), static_cast<uint32_t>(MciErrorBuffer.size()));
-    reply = Vantor_B::LastApiResult != 0 ? BufferText(MciErrorBuffer) : NoErrorText;
-    return code;
-  }
-  reply = BufferText(MciReplyBuffer);
-  return 0;
+    if (command.empty()) {
+        reply = NoCommandText;
+        return -1;
+    }
+    const int32_t code = SendString(command, MciReplyBuffer);
+    if (code != 0) {
+        Vantor_B::LastApiResult = Platform().MciGetErrorString(code, MciErrorBuffer.data(),
+                                                               static_cast<uint32_t>(MciErrorBuffer.size()));
+        reply = Vantor_B::LastApiResult != 0 ? BufferText(MciErrorBuffer) : NoErrorText;
+        return code;
+    }
+    reply = BufferText(MciReplyBuffer);
+    return 0;
 }
 
 std::string MciQuery(const std::string& command) {
-  const int32_t code = MciSend(command, MciLastReply);
-  if (code != 0) return "Error:" + std::to_string(code);
-  return MciLastReply;
+    const int32_t code = MciSend(command, MciLastReply);
+    if (code != 0) return "Error:" + std::to_string(code);
+    return MciLastReply;
 }
 
 int32_t MciPlay(const std::string& device, const std::string& from, const std::string& to) {
-  std::string command = "play " + device;
-  if (!from.empty()) command += " from " + from;
-  if (!to.empty()) command += " to " + to;
-  return MciSend(command, MciLastReply);
+    std::string command = "play " + device;
+    if (!from.empty()) command += " from " + from;
+    if (!to.empty()) command += " to " + to;
+    return MciSend(command, MciLastReply);
 }
 
 }  // namespace Vantor_BGM

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "../clock_and_seed.h"
 #include "../figure.h"
 #include "../noise.h"
-#include "../clock_and_seed.h"
 
 // Everything here is written out again on purpose, numbers included: only the clock, the noise
 // tables and the glow sprite are shared with the production path, so a wrong formula there cannot
@@ -129,10 +129,10 @@ void ReferenceDrawFigure(PaletteEntry* frame, const PaletteEntry* corner, const 
             const double y3 = c3 * y1 - s3 * z2;
             const double z3 = s3 * y1 + c3 * z2;
             const double X = x2 * scale, Y = y3 * scale, Z = z3 * scale;
-            const int32_t row = static_cast<int32_t>(std::nearbyint((X - 0.5 * Z) * kFrameWidth * 0.25)) +
-                                kFrameHeight / 2;
-            const int32_t column = static_cast<int32_t>(std::nearbyint((Y + 0.3 * Z) * kFrameWidth * 0.3)) +
-                                   kFrameWidth / 2;
+            const int32_t row =
+                static_cast<int32_t>(std::nearbyint((X - 0.5 * Z) * kFrameWidth * 0.25)) + kFrameHeight / 2;
+            const int32_t column =
+                static_cast<int32_t>(std::nearbyint((Y + 0.3 * Z) * kFrameWidth * 0.3)) + kFrameWidth / 2;
             const int32_t position = row * kFrameWidth + column;
             if (position >= 0 && position < kFramePixels - 16 * kFrameWidth) {
                 ReferenceBlendSprite(frame, position, colour);

@@ -8,22 +8,23 @@
 #include "sound_platform.h"
 
 struct MciAnswer {
-  int32_t code = 0;
-  std::string reply;     // written with its NUL, cut to the buffer's length
-  bool writes = true;    // false: the buffer is left untouched
+    int32_t code = 0;
+    std::string reply;   // written with its NUL, cut to the buffer's length
+    bool writes = true;  // false: the buffer is left untouched
 };
 
 class RecordingPlatform final : public Vantor_BGM::SoundPlatform {
- public:
-  // Lines: "mci <command> |<length>", "error <code> |<length>", "waveOutGetNumDevs", "PlaySound <name>|<flags>".
-  std::vector<std::string> calls;
-  std::map<std::string, MciAnswer> answers;  // by command; unlisted commands succeed with ""
-  std::map<int32_t, std::string> errorTexts;  // unlisted codes have no text
-  int32_t deviceCount = 1;
-  int32_t playResult = 1;
+  public:
+    // Lines: "mci <command> |<length>", "error <code> |<length>", "waveOutGetNumDevs", "PlaySound
+    // <name>|<flags>".
+    std::vector<std::string> calls;
+    std::map<std::string, MciAnswer> answers;   // by command; unlisted commands succeed with ""
+    std::map<int32_t, std::string> errorTexts;  // unlisted codes have no text
+    int32_t deviceCount = 1;
+    int32_t playResult = 1;
 
-  int32_t MciSendString(const std::string& command, char* reply, uint32_t length) override;
-  int32_t MciGetErrorString(int32_t code, char* text, uint32_t length) override;
-  int32_t WaveOutGetNumDevs() override;
-  int32_t PlaySoundName(const char* name, uint32_t flags) override;
+    int32_t MciSendString(const std::string& command, char* reply, uint32_t length) override;
+    int32_t MciGetErrorString(int32_t code, char* text, uint32_t length) override;
+    int32_t WaveOutGetNumDevs() override;
+    int32_t PlaySoundName(const char* name, uint32_t flags) override;
 };

@@ -63,11 +63,8 @@ TEST(NumericPrefix, ReadsTheNumberAtTheStart) {
 TEST(NumericPrefix, BeyondADoubleIsInfiniteAndBelowItIsZero) {
     const std::string hundreds(400, '0');
     const PrefixCase cases[] = {
-        {"1e400", INFINITY},
-        {"-1e400", -INFINITY},
-        {"1e99999999999", INFINITY},
-        {"1e-99999999999", 0},
-        {"0.0001e-400", 0},
+        {"1e400", INFINITY},   {"-1e400", -INFINITY}, {"1e99999999999", INFINITY},
+        {"1e-99999999999", 0}, {"0.0001e-400", 0},
     };
     for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(NumericPrefix("1" + hundreds + "e-50"), INFINITY);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "noise.h"
 #include "clock_and_seed.h"
+#include "noise.h"
 #include "sprite_blend.h"
 
 namespace {

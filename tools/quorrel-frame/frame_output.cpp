@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "clock_and_seed.h"
 #include "figure.h"
 #include "noise.h"
 #include "palettes.h"
-#include "clock_and_seed.h"
 
 namespace {
 
