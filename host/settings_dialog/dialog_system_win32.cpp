@@ -41,7 +41,7 @@ std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filt
     std::vector<char> file(capacity + 1, '\0');
     std::vector<char> fileTitle(capacity + 1, '\0');
     OPENFILENAMEA request{};
-    // The structure without the fields of later systems, as the request has always been made.
+    // The older, smaller structure: the fields added after it (places bar, flags) are not asked for.
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     request.hwndOwner = owner_;
     request.hInstance = GetModuleHandleA(nullptr);
