@@ -6,7 +6,6 @@
 
 namespace Vantor_P {
 
-inline constexpr char Title[] = "<Quorrel>";
 inline constexpr int32_t ClientWidth = 7185;
 inline constexpr int32_t ClientHeight = 3780;
 

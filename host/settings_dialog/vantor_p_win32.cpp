@@ -12,6 +12,7 @@
 #include "dialog_resources.h"
 #include "dialog_system_win32.h"
 #include "font_win32.h"
+#include "host_names.h"
 #include "painted_surface_win32.h"
 #include "panel_win32.h"
 #include "twips_win32.h"
@@ -141,8 +142,9 @@ bool SettingsWindow::Create() {
     const RECT client = PixelRect({0, 0, ClientWidth, ClientHeight});
     RECT outer = client;
     AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
-    CreateWindowExA(0, WindowClass, Title, WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                    nullptr, instance, this);
     if (window_ == nullptr) return false;
 
     const RECT panel = PixelRect(Place("Pic_C").rect);
