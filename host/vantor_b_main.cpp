@@ -6,19 +6,6 @@
 #include "vantor_r.h"
 
 namespace Vantor_B {
-namespace {
-
-HostForms* installedForms = nullptr;
-
-}  // namespace
-
-void UseForms(HostForms& forms) {
-    installedForms = &forms;
-}
-
-HostForms& Forms() {
-    return *installedForms;
-}
 
 void Main() {
     HostPlatform& platform = Platform();

@@ -14,8 +14,6 @@ int32_t LastApiResult = 0;
 
 namespace {
 
-HostPlatform* installedPlatform = nullptr;
-
 // The platform cuts a value to one byte less than this.
 constexpr uint32_t kIniValueBufferSize = 256;
 // Section and key names travel in buffers of this many characters, NUL included.
@@ -32,14 +30,6 @@ void LoadInteger(int16_t& global, const char* key) {
 }
 
 }  // namespace
-
-void UsePlatform(HostPlatform& platform) {
-    installedPlatform = &platform;
-}
-
-HostPlatform& Platform() {
-    return *installedPlatform;
-}
 
 std::string SettingsPath() {
     return Platform().HostFolder() + kSettingsFileName;
