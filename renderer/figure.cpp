@@ -12,20 +12,6 @@ const FigurePoint FigurePoints[kFigurePointCount] = {
     {-1, -1, -1}, {1.7, 0, 0}, {-1.7, 0, 0}, {0, 1.7, 0}, {0, -1.7, 0}, {0, 0, 1.7}, {0, 0, -1.7},
 };
 
-uint8_t GlowSprite[kSpriteSize][kSpriteSize];
-
-void BuildGlowSprite() {
-    constexpr int centre = kSpriteSize / 2;
-    for (int r = 0; r < kSpriteSize; ++r) {
-        for (int c = 0; c < kSpriteSize; ++c) {
-            const int d2 = (c - centre) * (c - centre) + (r - centre) * (r - centre);
-            GlowSprite[r][c] = d2 <= centre * centre
-                                   ? static_cast<uint8_t>(std::nearbyint((centre - std::sqrt(d2)) * 8))
-                                   : 0;
-        }
-    }
-}
-
 FigureMotion FigureMotionAt(uint32_t milliseconds) {
     const double t = static_cast<double>(milliseconds) * 0.3 * 0.001;
     const double angle = t + 0.05 * (std::cos(0.41 * t + 0.123) + std::cos(0.51 * t + 0.234) +

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "frame.h"
+#include "glow_sprite.h"
 
-inline constexpr int kSpriteSize = 16;
 inline constexpr int kFigureCopies = 129;
 inline constexpr int kFigurePointCount = 14;
 // Points before this one take their colour from the corner palette, the rest from the axis palette.
@@ -21,9 +21,6 @@ struct FigurePoint {
 };
 extern const FigurePoint FigurePoints[kFigurePointCount];
 
-extern uint8_t GlowSprite[kSpriteSize][kSpriteSize];
-
-void BuildGlowSprite();
 // Clears FrameBuffer and draws one frame of the trail from the clock and the palettes.
 void DrawFigure();
 

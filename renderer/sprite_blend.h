@@ -3,8 +3,8 @@
 // point of that colour, with per-channel saturation.
 #include <cstdint>
 
-#include "figure.h"
 #include "frame.h"
+#include "glow_sprite.h"
 
 inline constexpr int kSpriteRowBytes = kSpriteSize * 4;
 
