@@ -116,13 +116,19 @@ std::optional<int16_t> RoundToInt16(double value) {
     return static_cast<int16_t>(rounded);
 }
 
-std::optional<int16_t> SettingsInteger(const std::string& text) {
+std::optional<double> DecimalNumber(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return std::nullopt;
     const std::string trimmed = text.substr(first, text.find_last_not_of(" \t") - first + 1);
     size_t end = 0;
     const std::optional<double> value = ScanDecimal(trimmed, end);
     if (!value || end != trimmed.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<int16_t> SettingsInteger(const std::string& text) {
+    const std::optional<double> value = DecimalNumber(text);
+    if (!value) return std::nullopt;
     const double whole = std::floor(*value);
     if (!(whole >= -32768.0 && whole <= 32767.0)) return std::nullopt;
     return static_cast<int16_t>(whole);

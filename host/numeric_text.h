@@ -16,8 +16,13 @@ double NumericPrefix(const std::string& text);
 std::optional<int32_t> RoundToInt32(double value);
 std::optional<int16_t> RoundToInt16(double value);
 
-// A settings value: the whole text, blanks around it allowed, must be a decimal number; it is rounded
-// down. Nothing when it is no number or the whole number does not fit 16 bits.
+// A number by the locale's numeric rules, as the settings file and the track box take it: the whole text,
+// blanks and tabs around it allowed, one sign, digits with a decimal point, an exponent (E or D). Nothing
+// for any other text.
+std::optional<double> DecimalNumber(const std::string& text);
+
+// A settings value: a decimal number rounded down. Nothing when it is no number or the whole number does
+// not fit 16 bits.
 std::optional<int16_t> SettingsInteger(const std::string& text);
 
 }  // namespace Vantor_B

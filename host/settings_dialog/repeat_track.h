@@ -12,9 +12,8 @@ std::string FormatTrack(int32_t track);
 // The empty text, then "1" to "30".
 std::vector<std::string> TrackList();
 
-// A text that is a number (blanks around it, a sign, a decimal part and an exponent allowed) rounded to a
-// whole number, ties to even; 0 for any other text and for a number beyond the 16-bit range, which no
-// disc has as a track.
+// A decimal number rounded to a whole number, ties to even; 0 for any other text and for a number beyond
+// the 16-bit range, which no disc has as a track.
 int16_t TrackFromText(const std::string& text);
 
 }  // namespace Vantor_P

@@ -84,6 +84,35 @@ TEST(RoundToInt32, TiesGoToEvenAndOutOfRangeGivesNothing) {
     EXPECT_EQ(Vantor_B::RoundToInt16(-32768.5), -32768);
 }
 
+struct DecimalCase {
+    const char* text;
+    std::optional<double> value;
+};
+
+// The one reader behind the settings file and the track box.
+TEST(DecimalNumber, WholeTextByTheLocalesRules) {
+    const DecimalCase cases[] = {
+        {"7", 7},
+        {" 3.5\t", 3.5},
+        {"-.5", -0.5},
+        {"+2", 2},
+        {"1d1", 10},
+        {"1E-1", 0.1},
+        {"5.", 5},
+        {"1e400", INFINITY},
+        {"", std::nullopt},
+        {"+-5", std::nullopt},
+        {"1e", std::nullopt},
+        {"3.5x", std::nullopt},
+        {"1 2", std::nullopt},
+        {"&H10", std::nullopt},
+        {"inf", std::nullopt},
+        {"1,5", std::nullopt},
+    };
+    for (const DecimalCase& c : cases)
+        EXPECT_EQ(Vantor_B::DecimalNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
 struct SettingsCase {
     const char* text;
     std::optional<int16_t> value;
