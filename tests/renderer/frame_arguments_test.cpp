@@ -55,6 +55,7 @@ TEST(FrameArgumentsTest, RefusesBadArgumentsWithOneLine) {
         {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--grey", "--grey"},
         {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--verbose"},
         {"--seed", "1", "--time-ms", "0", "--out"},
+        {"--seed", "1", "--time-ms", "0", "--out", "--grey"},
     };
     for (const auto& arguments : cases) {
         const auto parsed = Parse(arguments);

@@ -1,15 +1,30 @@
 # Runs quorrel-frame and checks its exit status and what it leaves in OUT.
-#   -DTOOL=... -DOUT=... -DEXPECT_STATUS=n -DEXPECT_OUT=<byte count>|png|absent -DARGS="a;b;..."
+#   -DTOOL=... -DOUT=... -DEXPECT_STATUS=n -DEXPECT_OUT=<byte count>|png|absent|full -DARGS="a;b;..."
 #   [-DEXPECT_SHA256=<digest of OUT>]
-# png means an 8-bit RGB PNG of 640 x 480.
+# png means an 8-bit RGB PNG of 640 x 480. full makes OUT a device that refuses every write (as /dev/full)
+# beforehand, which must still be there afterwards; making it needs root, without which the test is skipped.
 file(REMOVE ${OUT})
+if(EXPECT_OUT STREQUAL "full")
+  execute_process(COMMAND mknod ${OUT} c 1 7 RESULT_VARIABLE made)
+  if(NOT made EQUAL 0)
+    message("SKIP: cannot make a device node here")
+    return()
+  endif()
+endif()
 execute_process(COMMAND ${TOOL} ${ARGS} RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL EXPECT_STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${EXPECT_STATUS}: ${errors}")
 endif()
-if(EXPECT_OUT STREQUAL "absent")
-  if(EXISTS ${OUT})
+if(EXPECT_OUT STREQUAL "absent" OR EXPECT_OUT STREQUAL "full")
+  if(EXPECT_OUT STREQUAL "absent" AND EXISTS ${OUT})
     message(FATAL_ERROR "${OUT} was written")
+  endif()
+  if(EXPECT_OUT STREQUAL "full")
+    execute_process(COMMAND test -c ${OUT} RESULT_VARIABLE device)
+    file(REMOVE ${OUT})
+    if(NOT device EQUAL 0)
+      message(FATAL_ERROR "the device ${OUT} was removed or replaced")
+    endif()
   endif()
   string(REGEX MATCHALL "\n" lines "${errors}")
   list(LENGTH lines lineCount)

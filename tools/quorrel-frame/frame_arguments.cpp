@@ -47,6 +47,10 @@ std::variant<FrameRequest, std::string> ParseFrameArguments(int argc, const char
             return std::string(option) + " needs a value";
         }
         const std::string_view value = argv[++i];
+        // No value of ours begins so: this is an option where the value was forgotten.
+        if (value.starts_with("--")) {
+            return std::string(option) + " needs a value, not " + std::string(value);
+        }
         if (option == "--seed") {
             const std::optional<uint32_t> seed = ParseCount(value);
             if (!seed || *seed == 0) {
