@@ -1,7 +1,8 @@
 #include "sound_platform_win32.h"
 
-#include <mmsystem.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <mmsystem.h>
 
 #include <algorithm>
 #include <vector>
