@@ -1,6 +1,7 @@
 // One popup window covering the screen, showing the frame stretched to its size. Messages are
 // handled only inside PresentFrame, between two frames, so painting never overlaps drawing.
-#include "gdi.h"
+#include "gdi_win32.h"
+
 #include "zoom_commands.h"
 
 namespace {

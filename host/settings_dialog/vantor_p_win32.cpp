@@ -1,4 +1,6 @@
 // The settings dialog's window: the form, its panel, the track box and the four buttons, shown modally.
+#include "vantor_p_win32.h"
+
 #include <windows.h>
 #include <windowsx.h>
 
@@ -17,7 +19,6 @@
 #include "panel_win32.h"
 #include "twips_win32.h"
 #include "vantor_b.h"
-#include "vantor_p.h"
 
 namespace Vantor_P {
 namespace {

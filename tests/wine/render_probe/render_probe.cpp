@@ -13,7 +13,7 @@
 #include <string>
 
 #include "ansi_text_win32.h"
-#include "gdi.h"
+#include "gdi_win32.h"
 
 namespace {
 
