@@ -1,0 +1,16 @@
+# quorrel without a target opens its own 640 x 480 window "Quorrel"; Esc or q, typed through the X
+# server, end it with code 0.
+source "$(dirname "$0")/x11_fixture.sh"
+
+start_display 1280x1024x24
+own_window() {
+    own=$(xdotool search --name '^Quorrel$' 2>/dev/null) && [ -n "$own" ]
+}
+for key in Escape q; do
+    start_quorrel
+    wait_until 20 own_window || fail "no window titled Quorrel"
+    xwininfo -id "$own" | grep -q 'Width: 640' || fail "the window is not 640 wide"
+    xwininfo -id "$own" | grep -q 'Height: 480' || fail "the window is not 480 high"
+    xdotool windowfocus --sync "$own" key "$key"
+    expect_exit "$quorrel_pid" 5 0
+done
