@@ -42,7 +42,7 @@ void HandleEvent(XEvent& event) {
             }
             break;
         case ClientMessage:
-            if (static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
+            if (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
                 std::exit(0);
             }
             break;
