@@ -10,25 +10,11 @@ build=build/native
 cmake --preset native >/dev/null
 cmake --build --preset native --target quorrel quorrel-fps >/dev/null
 
-work=$(mktemp -d)
-started=()
-end_started() {
-    for pid in "${started[@]}"; do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap end_started EXIT
-
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-started+=("$xvfb")
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
+WORK=$build/bench-x11
+rm -rf "$WORK"
+mkdir -p "$WORK"
+source tests/x11/virtual_display.sh
+start_display 1920x1080x24
 
 # User and system clock ticks a process has used so far.
 ticks() {
@@ -39,13 +25,13 @@ ticks() {
 quorrel=$!
 started+=("$quorrel")
 sleep 1  # start-up is left out
-q0=$(ticks "$quorrel") x0=$(ticks "$xvfb") t0=$(date +%s%N)
+q0=$(ticks "$quorrel") x0=$(ticks "$xvfb_pid") t0=$(date +%s%N)
 sleep "$duration"
-q1=$(ticks "$quorrel") x1=$(ticks "$xvfb") t1=$(date +%s%N)
+q1=$(ticks "$quorrel") x1=$(ticks "$xvfb_pid") t1=$(date +%s%N)
 kill -TERM "$quorrel"
 wait "$quorrel"
 
-"$build/bench/quorrel-fps" -root -delay 0 >"$work/frames" &
+"$build/bench/quorrel-fps" -root -delay 0 >"$WORK/frames" &
 fps=$!
 started+=("$fps")
 sleep 5
@@ -59,4 +45,4 @@ awk -v q=$((q1 - q0)) -v x=$((x1 - x0)) -v hz="$(getconf CLK_TCK)" -v ns=$((t1 -
       100 * q / hz / seconds, seconds, 100 * x / hz / seconds
     printf "quorrel -root, 1920x1080, unpaced: %.0f frames per second (%d frames in %.1f s)\n",
       $2 * 1000 / $4, $2, $4 / 1000
-  }' "$work/frames"
+  }' "$WORK/frames"

@@ -1,5 +1,5 @@
-# Sourced by the X11 tests: virtual displays of the test's own, waits on conditions with timeouts,
-# and a trap that ends every process the test started, however the test ends.
+# Sourced by the X11 tests: quorrel, the test window and the frame tool on virtual displays of the
+# test's own.
 set -euo pipefail
 : "${QUORREL:?}" "${QUORREL_FRAME:?}" "${TEST_WINDOW:?}" "${WORK:?}"
 # Xlib still holds some allocations at exit; that is no fault of the program's.
@@ -7,14 +7,7 @@ export ASAN_OPTIONS=detect_leaks=0
 
 rm -rf "$WORK"
 mkdir -p "$WORK"
-started=()
-end_started() {
-    for pid in "${started[@]}"; do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-}
-trap end_started EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -22,28 +15,9 @@ fail() {
     exit 1
 }
 
-# wait_until SECONDS COMMAND...: succeeds as soon as COMMAND does, fails after SECONDS.
-wait_until() {
-    local deadline=$(($(date +%s%N) + $1 * 1000000000))
-    shift
-    until "$@"; do
-        (($(date +%s%N) < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
 running() {
     local state
     state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
-}
-
-# start_display GEOMETRY: an Xvfb on a display number it picks itself; DISPLAY is set once it is up.
-start_display() {
-    local number=$WORK/display.$RANDOM
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$number" 2>>"$WORK/xvfb.log" &
-    started+=($!)
-    wait_until 10 test -s "$number" || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$number")"
 }
 
 # start_quorrel ARGS...: quorrel in the background; its id in quorrel_pid, its stderr in quorrel.err.
