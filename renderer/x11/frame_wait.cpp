@@ -51,6 +51,7 @@ WaitEnd WaitForFrame(int fd, FrameClock::time_point due) {
         if (ready > 0) {
             return WaitEnd::InputReady;
         }
+        // Time is up, or the wait failed, which only makes this frame come early.
         return WaitEnd::FrameDue;
     }
 }

@@ -1,5 +1,6 @@
 # quorrel in a window a daemon made: the frame tool's frame byte for byte, each frame pixel a 2 x 2
-# block after the window grows to 1280 x 960, and the end of the run when the window is destroyed.
+# block after the window grows to 1280 x 960, and the end of the run when the window is destroyed;
+# then the same frame through plain XPutImage, from a display without shared memory.
 source "$(dirname "$0")/x11_fixture.sh"
 
 start_display 1280x1024x24
@@ -17,3 +18,8 @@ wait_until 20 shows "$window" "$WORK/frame2x.rgb" || fail "the 1280 x 960 window
 # Ending the window's client makes the server destroy the window.
 kill "$window_pid"
 expect_exit "$quorrel_pid" 5 0
+
+start_display 640x480x24 -extension MIT-SHM
+start_test_window
+start_quorrel -window-id "$window" --seed 42 --clock-ms 5000
+wait_until 20 shows "$window" "$WORK/frame.rgb" || fail "without MIT-SHM the window never showed the frame"

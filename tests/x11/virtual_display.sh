@@ -21,11 +21,11 @@ wait_until() {
     done
 }
 
-# start_display GEOMETRY: an Xvfb on a display number it picks itself, its id in xvfb_pid; DISPLAY is
+# start_display GEOMETRY [XVFB OPTION...]: an Xvfb on a display number it picks itself, its id in xvfb_pid; DISPLAY is
 # set once it accepts clients.
 start_display() {
     local number=$WORK/display.$RANDOM
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$number" 2>>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp "${@:2}" 3>"$number" 2>>"$WORK/xvfb.log" &
     xvfb_pid=$!
     started+=("$xvfb_pid")
     if ! wait_until 10 test -s "$number"; then
