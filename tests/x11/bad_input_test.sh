@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Refused input: one line on stderr and exit code 2 for usage errors, 1 for no display, a window id
 # that names no window and a visual the frame cannot be copied to.
 source "$(dirname "$0")/x11_fixture.sh"

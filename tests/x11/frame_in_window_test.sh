@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # quorrel in a window a daemon made: the frame tool's frame byte for byte, each frame pixel a 2 x 2
 # block after the window grows to 1280 x 960, and the end of the run when the window is destroyed;
 # then the same frame through plain XPutImage, from a display without shared memory.

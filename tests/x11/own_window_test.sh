@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # quorrel without a target opens its own 640 x 480 window "Quorrel"; Esc or q, typed through the X
 # server, or a window manager's close request end it with code 0.
 source "$(dirname "$0")/x11_fixture.sh"

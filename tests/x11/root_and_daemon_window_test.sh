@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # quorrel on the root window and in the window XSCREENSAVER_WINDOW names, on the live clock: the
 # figure shows in the centre, and SIGTERM or SIGINT end it with code 0.
 source "$(dirname "$0")/x11_fixture.sh"

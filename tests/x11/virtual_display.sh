@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: virtual X displays of the script's own, waits on conditions with timeouts, and a trap that
 # ends every process the script started (the ids in started), however the script ends. WORK names a
 # folder for the displays' files.

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the X11 tests: quorrel, the test window and the frame tool on virtual displays of the
 # test's own.
 set -euo pipefail
