@@ -3,10 +3,12 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "clock_and_seed.h"
 #include "figure.h"
 #include "frame.h"
+#include "frame_stretch.h"
 #include "noise.h"
 #include "palettes.h"
 #include "reference/reference_renderer.h"
@@ -84,6 +86,20 @@ void FrameBench(benchmark::State& state) {
     }
 }
 
+// The X11 program's stretch of each frame to a full-HD window.
+void StretchBench(benchmark::State& state) {
+    constexpr int32_t width = 1920;
+    constexpr int32_t height = 1080;
+    FrameStretch stretch;
+    stretch.Resize(width, height);
+    std::vector<uint8_t> window(size_t{width} * height * sizeof(uint32_t));
+    for (auto _ : state) {
+        stretch.Draw(FrameBuffer, 0, window.data(), size_t{width} * sizeof(uint32_t));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * window.size()));
+}
+
 const char* const kReferenceFrame = "reference/frame";
 const char* const kProductionFrame = "production/frame";
 
@@ -123,6 +139,7 @@ int main(int argc, char** argv) {
     Register("production/DrawFigure/sse2", DrawFigureSse2Bench);
     Register("production/BuildPalettes", BuildPalettesBench);
     Register(kProductionFrame, FrameBench);
+    Register("x11/stretch/1920x1080", StretchBench);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

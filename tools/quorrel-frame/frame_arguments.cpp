@@ -1,26 +1,12 @@
 #include "frame_arguments.h"
 
-#include <charconv>
 #include <optional>
 #include <set>
 #include <string_view>
 
-namespace {
+#include "count_text.h"
 
-// Decimal, or hexadecimal after 0x; the whole text must be a number that fits 32 bits.
-std::optional<uint32_t> ParseCount(std::string_view text) {
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
+namespace {
 
 bool TakesValue(std::string_view option) {
     return option == "--seed" || option == "--time-ms" || option == "--out" || option == "--format";

@@ -1,0 +1,100 @@
+#include "frame_image_x11.h"
+
+#include <X11/Xutil.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <cstring>
+
+#include "x_errors_x11.h"
+
+bool FrameImage::Resize(const TargetWindow& target, int32_t width, int32_t height) {
+    Release();
+    display_ = target.display;
+    if (!sharingRefused_ && XShmQueryExtension(display_) && MakeShared(target, width, height)) {
+        return true;
+    }
+    return MakePlain(target, width, height);
+}
+
+bool FrameImage::MakeShared(const TargetWindow& target, int32_t width, int32_t height) {
+    image_ = XShmCreateImage(display_, target.visual, static_cast<unsigned>(target.depth), ZPixmap, nullptr,
+                             &segment_, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    if (image_ == nullptr) {
+        return false;
+    }
+    const size_t bytes = Stride() * static_cast<size_t>(height);
+    segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    shared_ = segment_.shmid >= 0 && AttachSegment();
+    if (segment_.shmid >= 0) {
+        // Marked for removal at once: the segment goes with the last process attached, however it ends.
+        shmctl(segment_.shmid, IPC_RMID, nullptr);
+    }
+    if (!shared_) {
+        DestroyImage();
+        return false;
+    }
+    std::memset(Pixels(), 0, bytes);
+    return true;
+}
+
+bool FrameImage::AttachSegment() {
+    void* address = shmat(segment_.shmid, nullptr, 0);
+    if (address == reinterpret_cast<void*>(-1)) {
+        return false;
+    }
+    segment_.shmaddr = image_->data = static_cast<char*>(address);
+    segment_.readOnly = False;
+    const Bool attached = XShmAttach(display_, &segment_);
+    XSync(display_, False);
+    if (!attached || TakeXError()) {
+        sharingRefused_ = true;
+        shmdt(address);
+        return false;
+    }
+    return true;
+}
+
+bool FrameImage::MakePlain(const TargetWindow& target, int32_t width, int32_t height) {
+    image_ = XCreateImage(display_, target.visual, static_cast<unsigned>(target.depth), ZPixmap, 0, nullptr,
+                          static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
+    if (image_ == nullptr) {
+        return false;
+    }
+    // Blue, green, red, fourth byte read least significant first are the pixel 0xXXRRGGBB; Xlib swaps
+    // them for a server of the other byte order.
+    image_->byte_order = LSBFirst;
+    plainPixels_.assign(Stride() * static_cast<size_t>(height), 0);
+    image_->data = reinterpret_cast<char*>(plainPixels_.data());
+    return true;
+}
+
+void FrameImage::Put(const TargetWindow& target, GC gc) const {
+    const unsigned width = static_cast<unsigned>(image_->width);
+    const unsigned height = static_cast<unsigned>(image_->height);
+    if (shared_) {
+        XShmPutImage(display_, target.window, gc, image_, 0, 0, 0, 0, width, height, False);
+    } else {
+        XPutImage(display_, target.window, gc, image_, 0, 0, 0, 0, width, height);
+    }
+}
+
+void FrameImage::Release() {
+    if (image_ == nullptr) {
+        return;
+    }
+    if (shared_) {
+        XShmDetach(display_, &segment_);
+        XSync(display_, False);
+        shmdt(segment_.shmaddr);
+        shared_ = false;
+    }
+    DestroyImage();
+}
+
+void FrameImage::DestroyImage() {
+    // The pixels are not Xlib's to free.
+    image_->data = nullptr;
+    XDestroyImage(image_);
+    image_ = nullptr;
+}

@@ -1,0 +1,49 @@
+// quorrel: the renderer's animation as an X11 program for screen-saver daemons.
+#include <cstdio>
+#include <cstdlib>
+
+#include "clock_and_seed.h"
+#include "frame_wait.h"
+#include "render_window_x11.h"
+#include "run_renderer.h"
+#include "saver_options.h"
+
+namespace {
+
+uint32_t pinnedSeed;
+uint32_t pinnedClock;
+uint32_t PinnedSeed() {
+    return pinnedSeed;
+}
+uint32_t PinnedClock() {
+    return pinnedClock;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto parsed = ParseSaverOptions(argc, argv, std::getenv(kScreensaverWindowVariable));
+    if (const std::string* refusal = std::get_if<std::string>(&parsed)) {
+        std::fprintf(stderr, "quorrel: %s\n", refusal->c_str());
+        return 2;
+    }
+    const SaverOptions& options = std::get<SaverOptions>(parsed);
+    if (!CatchStopSignals()) {
+        std::fprintf(stderr, "quorrel: cannot catch SIGTERM and SIGINT\n");
+        return 1;
+    }
+    if (options.seed) {
+        pinnedSeed = *options.seed;
+        SetSeedSource(PinnedSeed);
+    }
+    if (options.clockMs) {
+        pinnedClock = *options.clockMs;
+        SetClockSource(PinnedClock);
+    }
+    if (const std::string failure = PrepareRenderWindow(options); !failure.empty()) {
+        std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
+        return 1;
+    }
+    RunRenderer();
+    return 0;
+}

@@ -1,0 +1,137 @@
+#include "render_window_x11.h"
+
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "frame_image_x11.h"
+#include "frame_stretch.h"
+#include "frame_wait.h"
+#include "render_window.h"
+#include "target_window_x11.h"
+#include "x_errors_x11.h"
+
+namespace {
+
+TargetWindow target;
+FrameImage image;
+FrameStretch stretch;
+GC frameGc;
+FrameClock::duration frameDelay;
+FrameClock::time_point frameDue;
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "quorrel: %s\n", what);
+    std::exit(1);
+}
+
+void HandleEvent(XEvent& event) {
+    switch (event.type) {
+        case ConfigureNotify:
+            if (event.xconfigure.window == target.window) {
+                target.width = event.xconfigure.width;
+                target.height = event.xconfigure.height;
+            }
+            break;
+        case DestroyNotify:
+            if (event.xdestroywindow.window == target.window) {
+                std::exit(0);
+            }
+            break;
+        case ClientMessage:
+            if (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
+                std::exit(0);
+            }
+            break;
+        case KeyPress: {
+            const KeySym key = XLookupKeysym(&event.xkey, 0);
+            if (key == XK_Escape || key == XK_q) {
+                std::exit(0);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void HandlePendingEvents() {
+    while (XPending(target.display) > 0) {
+        XEvent event;
+        XNextEvent(target.display, &event);
+        HandleEvent(event);
+    }
+}
+
+// Called after a sync. An error about the window means it has gone between two looks at it.
+void CheckXErrors() {
+    const std::optional<XErrorEvent> error = TakeXError();
+    if (!error) {
+        return;
+    }
+    if (error->resourceid == target.window) {
+        std::exit(0);
+    }
+    char text[128];
+    XGetErrorText(target.display, error->error_code, text, sizeof text);
+    Fail(text);
+}
+
+void FitImageToWindow() {
+    if (stretch.Width() == target.width && stretch.Height() == target.height) {
+        return;
+    }
+    if (!image.Resize(target, target.width, target.height)) {
+        Fail("cannot make an image of the window's size");
+    }
+    stretch.Resize(target.width, target.height);
+}
+
+}  // namespace
+
+std::string PrepareRenderWindow(const SaverOptions& options) {
+    frameDelay = std::chrono::microseconds(options.delayUs);
+    return OpenTargetWindow(options, target);
+}
+
+// The class name is a Windows matter; the window was opened by PrepareRenderWindow, and the frame's
+// size is fixed.
+int CreateRenderWindow(const char*, int32_t, int32_t) {
+    WatchTargetWindow(target);
+    frameGc = XCreateGC(target.display, target.window, 0, nullptr);
+    // Black, and opaque on a 32-bit visual, until the first frame.
+    XSetForeground(target.display, frameGc, target.fourthByte);
+    XFillRectangle(target.display, target.window, frameGc, 0, 0, static_cast<unsigned>(target.width),
+                   static_cast<unsigned>(target.height));
+    XSync(target.display, False);
+    CheckXErrors();
+    frameDue = FrameClock::now();
+    return 1;
+}
+
+int PresentFrame(const PaletteEntry* frame) {
+    HandlePendingEvents();
+    FitImageToWindow();
+    stretch.Draw(frame, target.fourthByte, image.Pixels(), image.Stride());
+    image.Put(target, frameGc);
+    // The server must have read the shared pixels before the next frame overwrites them.
+    XSync(target.display, False);
+    CheckXErrors();
+
+    // A frame that took longer than the delay is followed at once, without catching up.
+    frameDue = std::max(frameDue + frameDelay, FrameClock::now());
+    for (;;) {
+        HandlePendingEvents();
+        switch (WaitForFrame(ConnectionNumber(target.display), frameDue)) {
+            case WaitEnd::StopAsked:
+                std::exit(0);
+            case WaitEnd::FrameDue:
+                return 1;
+            case WaitEnd::InputReady:
+                break;
+        }
+    }
+}

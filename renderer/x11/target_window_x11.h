@@ -1,0 +1,28 @@
+#pragma once
+// The window the program draws into: the root window, a window the daemon names, or its own.
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <string>
+
+#include "saver_options.h"
+
+struct TargetWindow {
+    Display* display = nullptr;
+    Window window = 0;
+    bool own = false;
+    Visual* visual = nullptr;
+    int depth = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    // ORed into every pixel: opaque alpha on a 32-bit visual, nothing on a 24-bit one.
+    uint32_t fourthByte = 0;
+    Atom deleteWindow = 0;
+};
+
+// Opens the display and finds (or makes, unmapped) the window the options name, and checks that it
+// has a visual the frame can be copied to. An empty result means success, otherwise the reason.
+std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target);
+
+// Maps the program's own window and asks for the events that resize or end the run.
+void WatchTargetWindow(const TargetWindow& target);

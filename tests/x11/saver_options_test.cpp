@@ -1,0 +1,75 @@
+#include "saver_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::variant<SaverOptions, std::string> Parse(std::vector<const char*> arguments,
+                                              const char* screensaverWindow = nullptr) {
+    arguments.insert(arguments.begin(), "quorrel");
+    return ParseSaverOptions(static_cast<int>(arguments.size()), arguments.data(), screensaverWindow);
+}
+
+TEST(SaverOptionsTest, AcceptsBothDashesAndTheDaemonsWindow) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* screensaverWindow;
+        DrawTarget target;
+        uint32_t windowId;
+        uint32_t delayUs;
+    } cases[] = {
+        {{}, nullptr, DrawTarget::OwnWindow, 0, kDefaultFrameDelayUs},
+        {{"-root", "--delay", "0"}, nullptr, DrawTarget::Root, 0, 0},
+        {{"--window-id", "0x4a00007"}, nullptr, DrawTarget::WindowId, 0x4a00007, kDefaultFrameDelayUs},
+        {{"-delay", "20000"}, "0x600001", DrawTarget::WindowId, 0x600001, 20000},
+        // An explicit target outranks the environment, and the last target given wins.
+        {{"-root"}, "0x600001", DrawTarget::Root, 0, kDefaultFrameDelayUs},
+        {{"-root", "-window-id", "77"}, nullptr, DrawTarget::WindowId, 77, kDefaultFrameDelayUs},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments, c.screensaverWindow);
+        ASSERT_TRUE(std::holds_alternative<SaverOptions>(parsed)) << std::get<std::string>(parsed);
+        const SaverOptions& options = std::get<SaverOptions>(parsed);
+        EXPECT_EQ(options.target, c.target);
+        EXPECT_EQ(options.windowId, c.windowId);
+        EXPECT_EQ(options.delayUs, c.delayUs);
+        EXPECT_FALSE(options.seed || options.clockMs);
+    }
+
+    const auto pinned = Parse({"--seed", "42", "-clock-ms", "4294967295"});
+    ASSERT_TRUE(std::holds_alternative<SaverOptions>(pinned));
+    EXPECT_EQ(std::get<SaverOptions>(pinned).seed, 42u);
+    EXPECT_EQ(std::get<SaverOptions>(pinned).clockMs, 4294967295u);
+}
+
+TEST(SaverOptionsTest, RefusesBadInputWithOneLine) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* screensaverWindow;
+    } cases[] = {
+        {{"-fps"}, nullptr},
+        {{"root"}, nullptr},
+        {{"---root"}, nullptr},
+        {{"-window-id"}, nullptr},
+        {{"-window-id", "0x"}, nullptr},
+        {{"-window-id", "-5"}, nullptr},
+        {{"-delay", "4294967296"}, nullptr},
+        {{"-delay", "10ms"}, nullptr},
+        {{"--seed", "0"}, nullptr},
+        {{}, "window"},
+        {{"-delay", "1"}, ""},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments, c.screensaverWindow);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed))
+            << (c.arguments.empty() ? "" : c.arguments[0]);
+        const std::string& reason = std::get<std::string>(parsed);
+        EXPECT_FALSE(reason.empty());
+        EXPECT_EQ(reason.find('\n'), std::string::npos) << reason;
+    }
+}
+
+}  // namespace
