@@ -50,9 +50,13 @@ void PaintFrame(HWND window) {
 }
 
 // Not written to the profile: a run that never reaches the close path leaves the user's own setting
-// in place after the next log-on.
+// in place after the next log-on. Under Wine the change is a request to the X server that waits in a
+// buffer, and the close path ends the process right after it; reading the flag back needs the server's
+// answer, so the request is sent before the process ends.
 void SetScreenSaverActive(BOOL active) {
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0);
+    BOOL current;
+    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &current, 0);
 }
 
 void Zoom(HWND window, int32_t factor) {
