@@ -36,25 +36,42 @@ bool CurrentText(const Args& args, Context& context) {
     return true;
 }
 
-// The keyboard focus of the window's thread, as the control id of the window that has it (0 for none).
-bool Focus(const Args& args, Context& context) {
-    HWND window = RequireWindow(args[0], context);
-    if (window == nullptr) {
-        return false;
-    }
+// The window with the keyboard focus of the given window's thread; false when the thread cannot be asked.
+bool FocusOf(HWND window, HWND& focus) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
         return Fail("no thread information");
+    focus = info.hwndFocus;
+    return true;
+}
+
+// The focus as the control id of the window that has it (0 for none).
+bool Focus(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
+    HWND focus = nullptr;
+    if (window == nullptr || !FocusOf(window, focus)) {
+        return false;
     }
-    const int id = info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0;
-    PrintLine("focus id=" + std::to_string(id));
+    PrintLine("focus id=" + std::to_string(focus != nullptr ? GetDlgCtrlID(focus) : 0));
+    return true;
+}
+
+// The focus as a whole window line, for controls that share an id (a panel, a combo box's text field).
+bool Focused(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
+    HWND focus = nullptr;
+    if (window == nullptr || !FocusOf(window, focus)) {
+        return false;
+    }
+    PrintLine(focus != nullptr ? DescribeWindow("focused", focus) : "focused none");
     return true;
 }
 
 const Registration kClientOrigin({"client-origin", "WINDOW", 1, 1, ClientOrigin});
 const Registration kCurrentText({"current-text", "WINDOW", 1, 1, CurrentText});
 const Registration kFocus({"focus", "WINDOW   (prints: focus id=N)", 1, 1, Focus});
+const Registration kFocused({"focused", "WINDOW   (prints: focused hwnd=.. or focused none)", 1, 1, Focused});
 
 }  // namespace
 }  // namespace driver
