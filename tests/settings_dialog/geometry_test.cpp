@@ -83,12 +83,15 @@ TEST(TabRing, FollowsTheTabIndexesRoundAndSkipsWhatCannotTakeTheFocus) {
     const std::set<std::string_view> cd = {"Pic_C", "BGM_Repeat", "Cmd_Set", "Cmd_Can", "Cmd_Etc"};
     const std::set<std::string_view> file = {"Pic_C", "Cmd_BGM", "Cmd_Set", "Cmd_Can", "Cmd_Etc"};
     const Case cases[] = {
-        {"Pic_C", false, cd, "BGM_Repeat"}, {"BGM_Repeat", false, cd, "Cmd_Set"},  // "..." disabled
-        {"Cmd_Set", false, cd, "Cmd_Can"},  {"Cmd_Can", false, cd, "Cmd_Etc"},
-        {"Cmd_Etc", false, cd, "Pic_C"},    {"Pic_C", false, file, "Cmd_BGM"},
-        {"Pic_C", true, cd, "Cmd_Etc"},     {"Cmd_Set", true, file, "Cmd_BGM"},
-        {"Cmd_BGM", true, file, "Pic_C"},   {"", false, cd, "Pic_C"},
-        {"", true, cd, "Cmd_Etc"},          {"Cmd_Can", false, {"Cmd_Can"}, "Cmd_Can"},
+        {"Pic_C", false, cd, "BGM_Repeat"},
+        {"BGM_Repeat", false, cd, "Cmd_Set"},  // "..." disabled
+        {"Cmd_Etc", false, cd, "Pic_C"},
+        {"Pic_C", false, file, "Cmd_BGM"},
+        {"Pic_C", true, cd, "Cmd_Etc"},
+        {"Cmd_Set", true, file, "Cmd_BGM"},
+        {"", false, cd, "Pic_C"},
+        {"", true, cd, "Cmd_Etc"},
+        {"Cmd_Can", false, {"Cmd_Can"}, "Cmd_Can"},
         {"Cmd_Can", false, {}, ""},
     };
     for (const Case& c : cases) {
