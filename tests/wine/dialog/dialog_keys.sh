@@ -14,6 +14,7 @@ done
 
 xdotool type 12345
 wait_repeat_text 12345
+screenshot typed >/dev/null
 xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace
 wait_repeat_text ''
 xdotool type 3.5
