@@ -84,6 +84,8 @@ class Command {
     const CaptionLabel& Label() const { return label_; }
     bool Opaque() const { return opaque_; }
     ButtonState State() const { return buttonState_; }
+    // The Enabled field, read without the property's redraw.
+    bool EnabledNow() const { return enabled_; }
     bool GradientReversed() const { return gradientReversed_; }
 
   private:

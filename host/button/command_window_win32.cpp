@@ -64,7 +64,10 @@ std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const 
     CreateWindowExA(0, CommandTypeName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left, pixels.top,
                     pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
                     reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr), button.get());
-    if (button->window_ != nullptr) button->command_.ReadProperties(stored);
+    if (button->window_ != nullptr) {
+        button->command_.ReadProperties(stored);
+        button->FollowEnabled();
+    }
     return button;
 }
 
@@ -85,8 +88,16 @@ bool CommandWindow::PointerOverControl() {
     return GetCursorPos(&pointer) && WindowFromPoint(pointer) == window_;
 }
 
-// The container's stored description does not change while the program runs.
-void CommandWindow::PropertyChanged(const std::string&) {}
+// The container's stored description does not change while the program runs; only the window's own
+// enabling follows the control's.
+void CommandWindow::PropertyChanged(const std::string& name) {
+    if (name == "Enabled") FollowEnabled();
+}
+
+// A disabled button's window takes no mouse input, and the tab ring passes it by.
+void CommandWindow::FollowEnabled() {
+    EnableWindow(window_, command_.EnabledNow());
+}
 
 void CommandWindow::Redraw() {
     InvalidateRect(window_, nullptr, FALSE);
@@ -166,8 +177,9 @@ void CommandWindow::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     const float x = float(GET_X_LPARAM(lParam) * TwipsPerPixelX());
     const float y = float(GET_Y_LPARAM(lParam) * TwipsPerPixelY());
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
-        // A press takes the focus first, and the release comes back here wherever the pointer is then.
-        if (GetFocus() != window_) SetFocus(window_);
+        // Only a left press takes the focus, before the press is handled; the release of any button comes
+        // back here wherever the pointer is then.
+        if (button == LeftButton && GetFocus() != window_) SetFocus(window_);
         SetCapture(window_);
         command_.MouseDown(button, ShiftState(), x, y);
         return;

@@ -38,6 +38,7 @@ class CommandWindow : public CommandSite {
     void Paint();
     void DrawCaption(HDC dc);
     void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
+    void FollowEnabled();
 
     HWND window_ = nullptr;  // before the canvas, which refers to it
     FontDesc containerFont_;

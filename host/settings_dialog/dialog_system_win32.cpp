@@ -66,9 +66,19 @@ void Win32DialogSystem::SetMousePointer(MousePointer pointer) {
         nullptr, reinterpret_cast<LPCSTR>(pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW)));
 }
 
-void Win32DialogSystem::WriteSetting(const std::string& section, const std::string& key,
+bool Win32DialogSystem::WriteSetting(const std::string& section, const std::string& key,
                                      const std::string& value) {
     Vantor_B::IniWrite(section, key, value, Vantor_B::SettingsPath());
+    return Vantor_B::LastApiResult != 0;
+}
+
+std::string Win32DialogSystem::SettingsPath() {
+    return Vantor_B::SettingsPath();
+}
+
+void Win32DialogSystem::ShowMessage(const std::string& text, const std::string& title) {
+    // Nothing is left to do when even the message cannot be shown.
+    MessageBoxA(owner_, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
 }
 
 bool Win32DialogSystem::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) {

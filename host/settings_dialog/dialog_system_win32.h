@@ -1,6 +1,6 @@
 #pragma once
 // The settings dialog's system calls on Win32: cursor, open-file dialog, shell, pointer, settings file,
-// window rectangle and caption animation.
+// message box, window rectangle and caption animation.
 #include <windows.h>
 
 #include "vantor_p_form.h"
@@ -16,7 +16,9 @@ class Win32DialogSystem : public DialogSystem {
                                           uint32_t capacity) override;
     void OpenAddress(const std::string& address) override;
     void SetMousePointer(MousePointer pointer) override;
-    void WriteSetting(const std::string& section, const std::string& key, const std::string& value) override;
+    bool WriteSetting(const std::string& section, const std::string& key, const std::string& value) override;
+    std::string SettingsPath() override;
+    void ShowMessage(const std::string& text, const std::string& title) override;
     bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override;
     void DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
                            const Vantor_B::WindowRect& to) override;

@@ -72,12 +72,23 @@ void Form::Cmd_BGM_Click() {
 }
 
 void Form::Cmd_Set_Click() {
+    if (StoreSettings()) {
+        controls_.Unload();
+        return;
+    }
+    // The dialog stays open with the choice, so nothing is lost and the user may try again.
+    system_.ShowMessage(system_.SettingsPath() + StoreFailedMessage, Vantor_B::kAppTitle);
+}
+
+// Writes the three keys in order and stops at the first that cannot be written: the next would only fail
+// the same way, or store half a choice.
+bool Form::StoreSettings() {
     using namespace Vantor_B;
-    system_.WriteSetting(kSettingsSection, kKeyBgmKind, std::to_string(settings_.bgmKind));
+    if (!system_.WriteSetting(kSettingsSection, kKeyBgmKind, std::to_string(settings_.bgmKind))) return false;
     settings_.bgmRepeatTrack = TrackFromText(controls_.RepeatText());
-    system_.WriteSetting(kSettingsSection, kKeyBgmRepeatTrack, std::to_string(settings_.bgmRepeatTrack));
-    system_.WriteSetting(kSettingsSection, kKeyBgmFile, settings_.bgmFile);
-    controls_.Unload();
+    return system_.WriteSetting(kSettingsSection, kKeyBgmRepeatTrack,
+                                std::to_string(settings_.bgmRepeatTrack)) &&
+           system_.WriteSetting(kSettingsSection, kKeyBgmFile, settings_.bgmFile);
 }
 
 void Form::Cmd_Can_Click() {

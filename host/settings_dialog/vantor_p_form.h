@@ -20,6 +20,8 @@ inline constexpr char FileFilterDescription[] = "BGMﾌｧｲﾙ (MP3 WAV)";
 inline constexpr char FileFilterPattern[] = "*.MP3;*.WAV";
 inline constexpr char FileDialogTitle[] = "ﾌｧｲﾙを開く";
 inline constexpr uint32_t FileBufferCapacity = 255;
+// Follows the settings file's path when "設定" could not store the choice.
+inline constexpr char StoreFailedMessage[] = "に設定を保存できません！";
 
 // The controls of the form, as the behaviour drives them.
 class DialogControls {
@@ -56,9 +58,13 @@ class DialogSystem : public Vantor_B::ZoomPlatform {
                                                   uint32_t capacity) = 0;
     virtual void OpenAddress(const std::string& address) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
-    // IniWrite into the settings file.
-    virtual void WriteSetting(const std::string& section, const std::string& key,
+    // IniWrite into the settings file; false when the value could not be written.
+    virtual bool WriteSetting(const std::string& section, const std::string& key,
                               const std::string& value) = 0;
+    // The settings file's full path.
+    virtual std::string SettingsPath() = 0;
+    // A message box over the dialog, OK button only, no icon; returns when it has been closed.
+    virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
 };
 
 // The three settings the dialog edits in place.
@@ -93,6 +99,7 @@ class Form {
   private:
     void SelectKind(int index);
     void ApplyKind();
+    bool StoreSettings();
 
     DialogControls& controls_;
     DialogSystem& system_;

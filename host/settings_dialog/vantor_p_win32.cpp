@@ -17,6 +17,7 @@
 #include "host_names.h"
 #include "painted_surface_win32.h"
 #include "panel_win32.h"
+#include "tab_ring.h"
 #include "twips_win32.h"
 #include "vantor_b.h"
 
@@ -60,6 +61,7 @@ class SettingsWindow : public DialogControls {
     LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT PanelMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::unique_ptr<Vantor::CommandWindow> MakeButton(HWND parent, ChildId id, std::string_view name);
+    void TabKey(bool backwards);
 
     HWND window_ = nullptr;
     HWND panel_ = nullptr;
@@ -153,10 +155,11 @@ bool SettingsWindow::Create() {
                              panel.left, panel.top, panel.right - panel.left, panel.bottom - panel.top,
                              window_, nullptr, instance, this);
     const RECT repeat = PixelRect(Place("BGM_Repeat").rect);
-    repeat_ =
-        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                        repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
-                        reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
+    // The text field scrolls, so it takes a whole typed text however narrow it is.
+    repeat_ = CreateWindowExA(
+        0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+        repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
+        reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
     if (panel_ == nullptr || repeat_ == nullptr) return false;
     SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
     // The text field as high as its place: the frame adds three pixels above and below.
@@ -186,10 +189,46 @@ void SettingsWindow::RunModal() {
     SetFocus(panel_);  // the panel is first in the tab order
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Tab is ours: the dialog manager never stops on a panel that holds controls of its own.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && window_ != nullptr &&
+            (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+            TabKey(GetKeyState(VK_SHIFT) < 0);
+            continue;
+        }
         if (window_ != nullptr && IsDialogMessageA(window_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+void SettingsWindow::TabKey(bool backwards) {
+    // Labels are painted on the panel and have no window.
+    const std::pair<std::string_view, HWND> windows[] = {
+        {"Pic_C", panel_},
+        {"BGM_Repeat", repeat_},
+        {"Cmd_BGM", cmdBgm_->Handle()},
+        {"Cmd_Set", cmdSet_->Handle()},
+        {"Cmd_Can", cmdCan_->Handle()},
+        {"Cmd_Etc", cmdEtc_->Handle()},
+    };
+    const auto windowOf = [&windows](std::string_view name) -> HWND {
+        for (const auto& [control, window] : windows) {
+            if (control == name) return window;
+        }
+        return nullptr;
+    };
+    // The focus may lie in a part of a control, such as the track box's text field.
+    std::string_view current;
+    for (HWND focus = GetFocus(); focus != nullptr && current.empty(); focus = GetParent(focus)) {
+        for (const auto& [control, window] : windows) {
+            if (window == focus) current = control;
+        }
+    }
+    const std::string_view next = NextTabStop(current, backwards, [&windowOf](std::string_view name) {
+        const HWND window = windowOf(name);
+        return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window);
+    });
+    if (!next.empty()) SetFocus(windowOf(next));
 }
 
 double SettingsWindow::DialogWidth() {

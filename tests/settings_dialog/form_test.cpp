@@ -1,5 +1,5 @@
 // The settings dialog's behaviour against fakes of its controls and of the system: the load order, kind
-// selection, the file choice, storing, cancelling and the zoom anchor.
+// selection, the file choice, storing (and failing to), cancelling and the zoom anchor.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -122,8 +122,13 @@ class FakeSystem : public Vantor_P::DialogSystem {
     void SetMousePointer(MousePointer pointer) override {
         log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
     }
-    void WriteSetting(const std::string& section, const std::string& key, const std::string& value) override {
+    bool WriteSetting(const std::string& section, const std::string& key, const std::string& value) override {
         log_.push_back("WriteSetting " + section + " " + key + "=" + value);
+        return writes++ != failingWrite;
+    }
+    std::string SettingsPath() override { return "C:\\Saver\\Quorrel.ini"; }
+    void ShowMessage(const std::string& text, const std::string& title) override {
+        log_.push_back("ShowMessage " + title + ": " + text);
     }
 
     bool cursorWorks = true;
@@ -131,6 +136,8 @@ class FakeSystem : public Vantor_P::DialogSystem {
     bool windowRectWorks = true;
     Vantor_B::WindowRect windowRect{270, 165, 755, 439};
     std::optional<std::string> chosenFile;
+    int writes = 0;
+    int failingWrite = -1;  // the write, counted from 0, that fails
 
   private:
     Log& log_;
@@ -266,6 +273,29 @@ TEST(Form, SetWritesTheThreeKeysInOrderThenUnloads) {
         };
         EXPECT_EQ(d.Take(), expected) << c.text;
         EXPECT_EQ(std::to_string(d.bgmRepeatTrack), c.stored);
+    }
+}
+
+TEST(Form, SetStopsAtTheFirstFailedWriteAndStaysOpenWithTheChoiceUntilAStoreSucceeds) {
+    for (int failing = 0; failing < 3; ++failing) {
+        Dialog d(1, 9, "C:\\Music\\sea.mp3");
+        d.form.Form_Load();
+        d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
+        d.controls.repeatText = "5";
+        d.system.failingWrite = failing;
+        d.Take();
+        d.Click(d.cmdSet);
+        Log expected = {"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=5",
+                        "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3"};
+        expected.resize(size_t(failing) + 1);
+        expected.push_back(
+            "ShowMessage Quorrel (ScreenSaver): C:\\Saver\\Quorrel.iniに設定を保存できません！");
+        EXPECT_EQ(d.Take(), expected) << failing;
+        EXPECT_EQ(d.bgmKind, 2);
+        EXPECT_EQ(d.bgmFile, "C:\\Music\\sea.mp3");
+        d.Click(d.cmdSet);
+        EXPECT_EQ(d.Take().back(), "Unload") << failing;
+        EXPECT_EQ(d.bgmRepeatTrack, 5);
     }
 }
 

@@ -1,9 +1,13 @@
-// Placement, painted rows and the track box's texts.
+// Placement, painted rows, the track box's texts and the tab ring.
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string_view>
 
 #include "paint_gradient.h"
 #include "placement.h"
 #include "repeat_track.h"
+#include "tab_ring.h"
 
 namespace {
 
@@ -67,6 +71,34 @@ TEST(RepeatTrack, TextToStoredNumber) {
     };
     for (const auto& [text, stored] : cases)
         EXPECT_EQ(Vantor_P::TrackFromText(text), stored) << '"' << text << '"';
+}
+
+TEST(TabRing, FollowsTheTabIndexesRoundAndSkipsWhatCannotTakeTheFocus) {
+    struct Case {
+        std::string_view from;
+        bool backwards;
+        std::set<std::string_view> open;  // the controls that can take the focus
+        std::string_view expected;
+    };
+    const std::set<std::string_view> cd = {"Pic_C", "BGM_Repeat", "Cmd_Set", "Cmd_Can", "Cmd_Etc"};
+    const std::set<std::string_view> file = {"Pic_C", "Cmd_BGM", "Cmd_Set", "Cmd_Can", "Cmd_Etc"};
+    const Case cases[] = {
+        {"Pic_C", false, cd, "BGM_Repeat"},
+        {"BGM_Repeat", false, cd, "Cmd_Set"},  // "..." disabled
+        {"Cmd_Etc", false, cd, "Pic_C"},
+        {"Pic_C", false, file, "Cmd_BGM"},
+        {"Pic_C", true, cd, "Cmd_Etc"},
+        {"Cmd_Set", true, file, "Cmd_BGM"},
+        {"", false, cd, "Pic_C"},
+        {"", true, cd, "Cmd_Etc"},
+        {"Cmd_Can", false, {"Cmd_Can"}, "Cmd_Can"},
+        {"Cmd_Can", false, {}, ""},
+    };
+    for (const Case& c : cases) {
+        const auto open = [&c](std::string_view name) { return c.open.count(name) != 0; };
+        EXPECT_EQ(Vantor_P::NextTabStop(c.from, c.backwards, open), c.expected)
+            << c.from << " " << c.backwards;
+    }
 }
 
 }  // namespace

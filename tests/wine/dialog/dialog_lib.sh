@@ -128,3 +128,62 @@ repeat_text() {
 dark_pixels() {
   convert "$1" -crop "$2" +repage -colorspace Gray -threshold 25% -negate -format '%[fx:int(mean*w*h+0.5)]' info:
 }
+
+REPEAT_BOX=100  # the track box's child window id
+
+# The control of the dialog that has the keyboard focus, by its name in the layout; "none" for none.
+focused_control() {
+  local line
+  line=$(drv focused "$TITLE")
+  case "$(field "$line" class)" in
+    Vantor_P.Pic_C) echo Pic_C ;;
+    Edit) echo BGM_Repeat ;;  # the track box's text field, the only one in the dialog
+    *)
+      case "$(field "$line" id)" in
+        "$CMD_BGM") echo Cmd_BGM ;;
+        "$CMD_SET") echo Cmd_Set ;;
+        "$CMD_CAN") echo Cmd_Can ;;
+        "$CMD_ETC") echo Cmd_Etc ;;
+        *) echo none ;;
+      esac
+      ;;
+  esac
+}
+
+# until_true SECONDS COMMAND..: runs COMMAND every 0.1 s until it succeeds; false after SECONDS.
+until_true() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
+focus_is() { [ "$(focused_control)" = "$1" ]; }
+# wait_focus NAME WHAT: the focus reaches the control within 5 s.
+wait_focus() { until_true 5 focus_is "$1" || fail "$2: the focus is on $(focused_control), not $1"; }
+
+repeat_text_is() { [ "$(repeat_text)" = "$1" ]; }
+# wait_repeat_text TEXT: the track box shows TEXT within 5 s.
+wait_repeat_text() { until_true 5 repeat_text_is "$1" || fail "the track box shows '$(repeat_text)', not '$1'"; }
+
+pixel_is() { [ "$(pixel "$(screenshot "$1")" $2)" = "$3" ]; }
+# wait_pixel NAME "X Y" "r,g,b" WHAT: the screenshot NAME shows the colour there within 5 s.
+wait_pixel() {
+  until_true 5 pixel_is "$1" "$2" "$3" || fail "$4: pixel at $2 is $(pixel "$ARTIFACTS/$1.png" $2), not $3"
+}
+
+# make_immutable PATH..: chattr +i (root ignores permissions, not this), undone by undo_immutable or
+# however the test ends, a signal included.
+IMMUTABLE=()
+make_immutable() {
+  IMMUTABLE+=("$@")
+  trap 'rc=$?; set +e; undo_immutable; (exit $rc); bench_finish' EXIT
+  trap 'exit 1' INT TERM
+  chattr +i "$@"
+}
+undo_immutable() {
+  [ ${#IMMUTABLE[@]} -eq 0 ] || chattr -i "${IMMUTABLE[@]}"
+  IMMUTABLE=()
+}

@@ -1,5 +1,5 @@
 // The settings dialog seen from outside: where a client area lies on the screen (for pointing the real
-// mouse at it), what an edit field holds now and which control has the focus.
+// mouse at it), what an edit field holds now, which control has the focus and which the mouse capture.
 #include "driver.h"
 
 namespace driver {
@@ -36,25 +36,57 @@ bool CurrentText(const Args& args, Context& context) {
     return true;
 }
 
-// The keyboard focus of the window's thread, as the control id of the window that has it (0 for none).
-bool Focus(const Args& args, Context& context) {
+// The input state of the thread of the window named by the argument; false (printed) when there is none.
+bool ThreadInfo(const Args& args, const Context& context, GUITHREADINFO& info) {
     HWND window = RequireWindow(args[0], context);
     if (window == nullptr) {
         return false;
     }
-    GUITHREADINFO info{};
+    info = GUITHREADINFO{};
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
         return Fail("no thread information");
     }
-    const int id = info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0;
-    PrintLine("focus id=" + std::to_string(id));
+    return true;
+}
+
+// The focus as the control id of the window that has it (0 for none).
+bool Focus(const Args& args, Context& context) {
+    GUITHREADINFO info;
+    if (!ThreadInfo(args, context, info)) {
+        return false;
+    }
+    PrintLine("focus id=" + std::to_string(info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0));
+    return true;
+}
+
+// The focus as a whole window line, for controls that share an id (a panel, a combo box's text field).
+bool Focused(const Args& args, Context& context) {
+    GUITHREADINFO info;
+    if (!ThreadInfo(args, context, info)) {
+        return false;
+    }
+    PrintLine(info.hwndFocus != nullptr ? DescribeWindow("focused", info.hwndFocus) : "focused none");
+    return true;
+}
+
+// The window that has captured the mouse, as its control id (0 for none): it shows that a press has been
+// handled even when the press changes nothing to be seen.
+bool Capture(const Args& args, Context& context) {
+    GUITHREADINFO info;
+    if (!ThreadInfo(args, context, info)) {
+        return false;
+    }
+    PrintLine("capture id=" +
+              std::to_string(info.hwndCapture != nullptr ? GetDlgCtrlID(info.hwndCapture) : 0));
     return true;
 }
 
 const Registration kClientOrigin({"client-origin", "WINDOW", 1, 1, ClientOrigin});
 const Registration kCurrentText({"current-text", "WINDOW", 1, 1, CurrentText});
 const Registration kFocus({"focus", "WINDOW   (prints: focus id=N)", 1, 1, Focus});
+const Registration kCapture({"capture", "WINDOW   (prints: capture id=N)", 1, 1, Capture});
+const Registration kFocused({"focused", "WINDOW   (prints: focused hwnd=.. or focused none)", 1, 1, Focused});
 
 }  // namespace
 }  // namespace driver
