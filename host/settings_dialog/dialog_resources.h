@@ -1,4 +1,5 @@
 #pragma once
 // Resource numbers of the settings dialog's pictures.
 #define kRadioMarkFirst 5201  // + Mark: unselected, selected
-#define kDialogIcon 5203
+#include "../program_icon.h"
+#define kDialogIcon kProgramIcon
