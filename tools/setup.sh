@@ -9,6 +9,7 @@ packages=(
   wine wine64 xvfb x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base
+  nsis
 )
 
 missing=()
