@@ -13,7 +13,8 @@ SetCompressor /SOLID lzma
 !define DESKTOP_KEY "Control Panel\Desktop"
 ; The screen saver that was current before Quorrel came, kept in the uninstall key for the uninstaller.
 !define PREVIOUS_SAVER "QuorrelPreviousScreenSaver"
-!define SYNCHRONIZE 0x00100000
+!define SYNCHRONIZE_TERMINATE 0x00100001
+!define WAIT_OBJECT_0 0
 
 Name "Quorrel"
 OutFile "${OUTFILE}"
@@ -49,19 +50,25 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) the Quorre
 ; The same helpers for the installer and, prefixed "un.", for the uninstaller.
 !macro QUORREL_FUNCTIONS un
   ; Closes the top-level window titled $R0, if there is one, and waits for its program to end so that
-  ; it holds no file any more.
+  ; it holds no file any more. A program that stays (the settings dialog ignores closing while its
+  ; open-file dialog is up) is ended: otherwise its file would outlive the uninstall.
   Function ${un}CloseWindowTitled
     FindWindow $R1 "" $R0
     ${If} $R1 == 0
       Return
     ${EndIf}
     System::Call 'user32::GetWindowThreadProcessId(p R1, *i .R2)'
-    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i R2) p .R3'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE_TERMINATE}, i 0, i R2) p .R3'
     SendMessage $R1 ${WM_CLOSE} 0 0 /TIMEOUT=5000
-    ${If} $R3 != 0
-      System::Call 'kernel32::WaitForSingleObject(p R3, i 5000)'
-      System::Call 'kernel32::CloseHandle(p R3)'
+    ${If} $R3 == 0
+      Return
     ${EndIf}
+    System::Call 'kernel32::WaitForSingleObject(p R3, i 5000) i .R4'
+    ${If} $R4 != ${WAIT_OBJECT_0}
+      System::Call 'kernel32::TerminateProcess(p R3, i 1)'
+      System::Call 'kernel32::WaitForSingleObject(p R3, i 5000)'
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p R3)'
   FunctionEnd
 
   ; Ends a running Quorrel: a run (renderer, then host) or the settings dialog.

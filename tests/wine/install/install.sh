@@ -27,6 +27,18 @@ put_value() {
     wine reg add "$1" /v "$2" /d "$3" /f </dev/null >/dev/null 2>&1
   fi
 }
+# Opens the installed settings dialog and, with "MP3、WAV" chosen, its open-file dialog.
+open_file_dialog() {
+  open_dialog /c
+  click_at $(panel_at 26 102)
+  click_at $(button_centre $CMD_BGM)
+  drv wait-visible 'ﾌｧｲﾙを開く' 15000 >/dev/null
+  # Typing goes where the focus is: the file name box (1148) once the dialog has set it.
+  for _ in $(seq 100); do
+    [ "$(drv focus 'ﾌｧｲﾙを開く')" = 'focus id=1148' ] && break
+    sleep 0.1
+  done
+}
 # Runs the uninstaller silently and waits for its real end, the install folder gone: it copies itself
 # to the temporary folder and goes on from there.
 uninstall() {
@@ -44,11 +56,14 @@ saver_before=$(value_of "$desktop" SCRNSAVE.EXE) || saver_before=-
 active_before=$(value_of "$desktop" ScreenSaveActive) || active_before=-
 location="$(wine cmd /c echo '%LOCALAPPDATA%' </dev/null | tr -d '\r')\\Programs\\Quorrel"
 DIR=$(realpath -m "$(winepath -u "$location" </dev/null)")
+programs=$(dirname "$DIR")
+programs_before=$([ -d "$programs" ] && echo 1 || echo 0)
 undo_install() {
   put_value "$DESKTOP" SCRNSAVE.EXE "$saver_before"
   put_value "$DESKTOP" ScreenSaveActive "$active_before"
   wine reg delete "$UNINSTALL" /f </dev/null >/dev/null 2>&1 || true
   rm -rf "$DIR"
+  [ "$programs_before" = 1 ] || rmdir "$programs" 2>/dev/null || true
 }
 trap 'rc=$?; undo_install; (exit "$rc"); bench_finish' EXIT
 
@@ -88,11 +103,7 @@ FOLDER=$DIR INI=$DIR/Quorrel.ini
 music=$ARTIFACTS/music/tide.wav
 mkdir -p "$(dirname "$music")"
 sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 330
-open_dialog /c
-click_at $(panel_at 26 102) # MP3、WAV
-click_at $(button_centre $CMD_BGM)
-drv wait-visible 'ﾌｧｲﾙを開く' 15000 >/dev/null
-sleep 1
+open_file_dialog
 xdotool type "$(winpath "$music")"
 xdotool key Return
 drv wait-no-window 'ﾌｧｲﾙを開く' 10000 >/dev/null
@@ -128,9 +139,13 @@ out=$(drv windows)
 reg_values "$UNINSTALL" >/dev/null && fail "the uninstall key is still there"
 [ "$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE)" = "$PREVIOUS" ] || fail "the previous screen saver is not back"
 
-# A screen saver chosen after the install stays chosen.
+# A screen saver chosen after the install stays chosen; a settings dialog busy with its open-file
+# dialog is ended all the same.
 wine "$SETUP" /S </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the third silent install failed"
 put_value "$DESKTOP" SCRNSAVE.EXE 'C:\windows\system32\chosen.scr'
+open_file_dialog
 uninstall
+out=$(drv windows)
+! grep -q -E 'class=Vantor_P ' <<<"$out" || fail "the settings dialog still runs after uninstalling"
 [ "$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE)" = 'C:\windows\system32\chosen.scr' ] ||
   fail "the uninstaller replaced a screen saver chosen since the install"
