@@ -47,7 +47,7 @@ BOOL CALLBACK TakeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR first) {
     return FALSE;
 }
 
-// Resource names come in ascending order, so the first icon group is the one Explorer shows.
+// The first icon group enumerated (names first, then numbers upwards) is the one Explorer shows.
 bool FirstIcon(const Args& args, Context&) {
     DataModule data(args[0]);
     if (data.module == nullptr) {
@@ -55,12 +55,8 @@ bool FirstIcon(const Args& args, Context&) {
     }
     LPSTR first = nullptr;
     EnumResourceNamesA(data.module, RT_GROUP_ICON, TakeFirstName, reinterpret_cast<LONG_PTR>(&first));
-    if (first == nullptr) {
-        return Fail("no icon");
-    }
-    if (!IS_INTRESOURCE(first)) {
-        PrintLine("icon name=" + FromAnsi(first));
-        return true;
+    if (first == nullptr || !IS_INTRESOURCE(first)) {
+        return Fail("no numbered icon group");
     }
     PrintLine("icon id=" + std::to_string(reinterpret_cast<ULONG_PTR>(first)));
     return true;
