@@ -17,6 +17,7 @@
 #include "host_names.h"
 #include "painted_surface_win32.h"
 #include "panel_win32.h"
+#include "program_icon.h"
 #include "tab_ring.h"
 #include "twips_win32.h"
 #include "vantor_b.h"
@@ -112,9 +113,9 @@ bool RegisterClasses(WNDPROC windowProc) {
         form.hInstance = instance;
         form.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         form.hIcon =
-            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kDialogIcon), IMAGE_ICON, 32, 32, 0));
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON, 32, 32, 0));
         form.hIconSm =
-            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kDialogIcon), IMAGE_ICON, 16, 16, 0));
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON, 16, 16, 0));
         form.lpszClassName = WindowClass;
         WNDCLASSEXA panel = form;
         panel.hIcon = panel.hIconSm = nullptr;

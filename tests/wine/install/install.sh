@@ -1,0 +1,159 @@
+# The installer of this build in and out of the bench's prefix: it speaks the system's language; silent,
+# it puts the programs with their name, icon and version into the user's Programs folder and makes
+# Quorrel the screen saver; the settings dialog stores a choice there that a run then uses, a reinstall
+# keeps it; the uninstaller ends a running Quorrel, removes everything and gives back the previous
+# screen saver unless the user has chosen another one since.
+source "$QUORREL_BENCH_LIB"
+source "$(dirname "$0")/../dialog/dialog_lib.sh"
+
+SETUP=${QUORREL_SETUP:?the installer}
+VERSION=${QUORREL_VERSION:?the project version}
+DESKTOP='HKCU\Control Panel\Desktop'
+UNINSTALL='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorrel'
+PREVIOUS='C:\windows\system32\previous.scr'
+
+# The values of a registry key, one "NAME<tab>DATA" line each; fails when the key does not exist.
+reg_values() {
+  wine reg query "$1" </dev/null 2>/dev/null | tr -d '\r' |
+    sed -n 's/^    \(.*\)    REG_[A-Z_]*    \(.*\)$/\1\t\2/p; s/^    \(.*\)    REG_[A-Z_]*$/\1\t/p'
+}
+# value_of "$(reg_values KEY)" NAME: the data of one value; fails when there is no such value.
+value_of() { grep -m1 -P "^\Q$2\E\t" <<<"$1" | cut -f2-; }
+# put_value KEY NAME DATA: sets a string value, or deletes it when DATA is "-".
+put_value() {
+  if [ "$3" = - ]; then
+    wine reg delete "$1" /v "$2" /f </dev/null >/dev/null 2>&1 || true
+  else
+    wine reg add "$1" /v "$2" /d "$3" /f </dev/null >/dev/null 2>&1
+  fi
+}
+# Opens the installed settings dialog and, with "MP3、WAV" chosen, its open-file dialog.
+open_file_dialog() {
+  open_dialog /c
+  click_at $(panel_at 26 102)
+  click_at $(button_centre $CMD_BGM)
+  drv wait-visible 'ﾌｧｲﾙを開く' 15000 >/dev/null
+  # Typing goes where the focus is: the file name box (1148) once the dialog has set it.
+  for _ in $(seq 100); do
+    [ "$(drv focus 'ﾌｧｲﾙを開く')" = 'focus id=1148' ] && break
+    sleep 0.1
+  done
+}
+# Runs the uninstaller silently and waits for its real end, the install folder gone: it copies itself
+# to the temporary folder and goes on from there.
+uninstall() {
+  wine "$DIR/Uninstall.exe" /S </dev/null >>"$ARTIFACTS/uninstall.txt" 2>&1
+  for _ in $(seq 300); do
+    [ -e "$DIR" ] || return 0
+    sleep 0.1
+  done
+  fail "the install folder is still there 30 s after the uninstaller started: $(ls -A "$DIR")"
+}
+
+# Whatever happens, the prefix is left as it was for the tests that follow.
+desktop=$(reg_values "$DESKTOP")
+saver_before=$(value_of "$desktop" SCRNSAVE.EXE) || saver_before=-
+active_before=$(value_of "$desktop" ScreenSaveActive) || active_before=-
+location="$(wine cmd /c echo '%LOCALAPPDATA%' </dev/null | tr -d '\r')\\Programs\\Quorrel"
+DIR=$(realpath -m "$(winepath -u "$location" </dev/null)")
+programs=$(dirname "$DIR")
+programs_before=$([ -d "$programs" ] && echo 1 || echo 0)
+undo_install() {
+  put_value "$DESKTOP" SCRNSAVE.EXE "$saver_before"
+  put_value "$DESKTOP" ScreenSaveActive "$active_before"
+  wine reg delete "$UNINSTALL" /f </dev/null >/dev/null 2>&1 || true
+  rm -rf "$DIR"
+  [ "$programs_before" = 1 ] || rmdir "$programs" 2>/dev/null || true
+}
+trap 'rc=$?; undo_install; (exit "$rc"); bench_finish' EXIT
+
+# Japanese on a Japanese system, English on any other; closing the first page installs nothing.
+for pair in 'ja_JP.UTF-8:Quorrel セットアップ' 'C.UTF-8:Quorrel Setup'; do
+  LANG=${pair%%:*} LC_ALL=${pair%%:*} wine "$SETUP" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 &
+  BENCH_BACKGROUND+=($!)
+  drv wait-visible "${pair#*:}" 15000 -- attach "${pair#*:}" -- post last WM_CLOSE -- wait-exit 10000 >/dev/null
+done
+[ ! -e "$DIR" ] || fail "a cancelled install left $DIR"
+
+put_value "$DESKTOP" SCRNSAVE.EXE "$PREVIOUS"
+wine "$SETUP" /S </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the silent install failed"
+cmp "$DIR/Quorrel.scr" "$QUORREL_HOST_PROGRAM" || fail "Quorrel.scr is not this build's"
+cmp "$DIR/Quorrel.dll" "$QUORREL_RENDERER_FILE" || fail "Quorrel.dll is not this build's"
+[ -f "$DIR/Uninstall.exe" ] || fail "no Uninstall.exe"
+
+desktop=$(reg_values "$DESKTOP")
+[ "$(value_of "$desktop" SCRNSAVE.EXE)" = "$location\\Quorrel.scr" ] || fail "SCRNSAVE.EXE: $desktop"
+[ "$(value_of "$desktop" ScreenSaveActive)" = 1 ] || fail "ScreenSaveActive: $desktop"
+key=$(reg_values "$UNINSTALL") || fail "no uninstall key"
+for pair in "DisplayName=Quorrel" "DisplayVersion=$VERSION" "DisplayIcon=$location\\Quorrel.scr" \
+  "UninstallString=\"$location\\Uninstall.exe\"" "QuietUninstallString=\"$location\\Uninstall.exe\" /S" \
+  "InstallLocation=$location" "NoModify=0x1" "NoRepair=0x1"; do
+  [ "$(value_of "$key" "${pair%%=*}")" = "${pair#*=}" ] || fail "uninstall key: expected ${pair}, got
+$key"
+done
+size_kb=$((($(stat -c %s "$DIR/Quorrel.scr" "$DIR/Quorrel.dll" | paste -sd+)) / 1024))
+[ "$(($(value_of "$key" EstimatedSize)))" -ge "$size_kb" ] || fail "EstimatedSize below ${size_kb} KB: $key"
+
+# What another program reads from the installed files.
+for program in "Quorrel.scr:Quorrel screen saver" "Quorrel.dll:Quorrel renderer"; do
+  file=$(winpath "$DIR/${program%%:*}")
+  out=$(drv version-info "$file" -- first-icon "$file")
+  expect "$out" "^version file=$VERSION.0 product=$VERSION.0\$"
+  expect "$out" '^version-text key=ProductName text=Quorrel$'
+  expect "$out" "^version-text key=ProductVersion text=$VERSION\$"
+  expect "$out" "^version-text key=FileDescription text=${program#*:}\$"
+  expect "$out" '^icon id=1$' "the program icon as the first icon group"
+done
+expect "$(drv load-string "$(winpath "$DIR/Quorrel.scr")" 1)" '^string id=1 text=Quorrel$'
+
+# The installed dialog stores a music file beside the installed program.
+FOLDER=$DIR INI=$DIR/Quorrel.ini
+music=$ARTIFACTS/music/tide.wav
+mkdir -p "$(dirname "$music")"
+sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 330
+open_file_dialog
+xdotool type "$(winpath "$music")"
+xdotool key Return
+drv wait-no-window 'ﾌｧｲﾙを開く' 10000 >/dev/null
+click_at $(button_centre $CMD_SET)
+wait_closed
+expected=$'[Section]\nBGM区分=2\nBGMﾘﾋﾟｰﾄ=0\nBGMﾌｧｲﾙ='"$(winpath "$music")"
+[ "$(ini_text)" = "$expected" ] || fail "settings file beside the installed program:
+$(ini_text)"
+cp "$INI" "$ARTIFACTS/stored.ini"
+
+# Installing again replaces the programs and keeps the settings.
+wine "$SETUP" /S </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the second silent install failed"
+cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "the reinstall changed Quorrel.ini"
+
+# A run of the installed program plays the stored file with the installed renderer; the uninstaller
+# ends it and takes everything away.
+log=$ARTIFACTS/run.txt
+drv_bg "$log" start "$(winpath "$DIR/Quorrel.scr")" /s -- wait-exit 60000
+drv wait-window Vantor_Render 30000 -- wait-window Vantor_Main 5000 >/dev/null
+# Every file open by any process (ls fails on processes that end meanwhile).
+open_files() { ls -l /proc/[0-9]*/fd 2>/dev/null || true; }
+for _ in $(seq 100); do
+  grep -q -F "$music" <<<"$(open_files)" && break
+  sleep 0.1
+done
+grep -q -F "$music" <<<"$(open_files)" || fail "the run does not play the stored music file"
+grep -q -l -F "$DIR/Quorrel.dll" /proc/[0-9]*/maps 2>/dev/null || fail "the installed renderer is not running"
+
+uninstall
+wait_line "$log" '^exit code=' 10 >/dev/null
+out=$(drv windows)
+! grep -q -E 'class=(Vantor_Render|Quorrel_RunForm) ' <<<"$out" || fail "Quorrel still runs after uninstalling"
+reg_values "$UNINSTALL" >/dev/null && fail "the uninstall key is still there"
+[ "$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE)" = "$PREVIOUS" ] || fail "the previous screen saver is not back"
+
+# A screen saver chosen after the install stays chosen; a settings dialog busy with its open-file
+# dialog is ended all the same.
+wine "$SETUP" /S </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the third silent install failed"
+put_value "$DESKTOP" SCRNSAVE.EXE 'C:\windows\system32\chosen.scr'
+open_file_dialog
+uninstall
+out=$(drv windows)
+! grep -q -E 'class=Vantor_P ' <<<"$out" || fail "the settings dialog still runs after uninstalling"
+[ "$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE)" = 'C:\windows\system32\chosen.scr' ] ||
+  fail "the uninstaller replaced a screen saver chosen since the install"
