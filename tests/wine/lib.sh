@@ -94,12 +94,14 @@ pixel_not() {
   printf '%s,%s!=%s\n' "$x" "$y" "$2"
 }
 
-# shown WHAT CONDITION...: waits until the screen meets every condition at once; fails naming WHAT.
-shown() {
-  local what=$1 out
-  shift
-  out=$(drv wait-pixels 10000 "$@" 2>&1) || fail "$what: $out"
+# shown_within MS WHAT CONDITION...: waits up to MS until the screen meets every condition at once;
+# fails naming WHAT. shown WHAT CONDITION...: the same within 10 s.
+shown_within() {
+  local ms=$1 what=$2 out
+  shift 2
+  out=$(drv wait-pixels "$ms" "$@" 2>&1) || fail "$what: $out"
 }
+shown() { shown_within 10000 "$@"; }
 
 # still_shown MS WHAT CONDITION...: like shown, and then the screen keeps meeting them for MS, for
 # checks that nothing changes.

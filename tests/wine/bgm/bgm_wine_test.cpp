@@ -1,7 +1,8 @@
 // The music module against the real winmm: a looping WAV, an MP3 that restarts after its end and a
 // CD device that is not there. Prints one line a check and exits with the number of failed checks.
-#include <mmsystem.h>
 #include <windows.h>
+// mmsystem.h needs windows.h before it.
+#include <mmsystem.h>
 
 #include <cstdio>
 #include <string>

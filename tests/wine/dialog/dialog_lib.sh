@@ -41,10 +41,9 @@ open_dialog() {
   out=$(drv client-origin "hwnd=$(field "$panel" handle)")
   PANEL_X=$(field "$out" x) PANEL_Y=$(field "$out" y)
   # The first paint, slow with the fonts of a fresh prefix: the window, the panel and the big buttons.
-  out=$(drv wait-pixels 30000 "$(pixel_is "$(dialog_at 5 126)" 220,220,250)" \
-    "$(pixel_is "$(panel_at 440 82)" 250,250,250)" "$(pixel_is "$(button_at "$CMD_SET" 1 10)" "$RING1_FRAME")" \
-    "$(pixel_is "$(button_at "$CMD_CAN" 1 10)" "$RING1_FRAME")" \
-    "$(pixel_is "$(button_at "$CMD_ETC" 1 10)" "$RING1_FRAME")" 2>&1) || fail "the dialog is not painted: $out"
+  shown_within 30000 "the dialog's first paint" "$(pixel_is "$(dialog_at 5 126)" 220,220,250)" \
+    "$(pixel_is "$(panel_at 440 82)" 250,250,250)" \
+    $(for id in $CMD_SET $CMD_CAN $CMD_ETC; do pixel_is "$(button_at "$id" 1 10)" "$RING1_FRAME"; done)
 }
 
 # The dialog has gone and its process has ended.

@@ -16,6 +16,7 @@ for size in 152x112 200x150; do
 done
 
 # A parent whose process dies takes the preview along without a word: the host ends all the same.
+# The parent's driver lives until the test ends its process.
 drv_bg "$ARTIFACTS/killed.txt" parent 152 112 "消える親" -- start "$scr" "/p {parent}" -- sleep 60000
 wait_line "$ARTIFACTS/killed.txt" '^started ' 10 >/dev/null
 drv wait-child "消える親" "Preview Window" 10000 >/dev/null || true
