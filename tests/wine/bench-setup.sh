@@ -51,11 +51,16 @@ mkdir -p "$WINEPREFIX"
 setsid wineserver -p >wineserver.log 2>&1 </dev/null
 wineboot -i >wineboot.log 2>&1 </dev/null
 
-# Face names the programs ask for, mapped onto the installed IPA fonts.
+# Face names the programs ask for, mapped onto the installed IPA fonts. No window manager runs here:
+# Wine would wait two seconds for one each time a window it lets one manage is hidden (every dialog,
+# message box or renderer that closes), so Wine places and hides its windows itself.
 {
   printf '\xff\xfe'
   iconv -f UTF-8 -t UTF-16LE <<'REG'
 Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "ＭＳ Ｐゴシック"="IPAPGothic"

@@ -18,10 +18,10 @@ winpath() { printf 'Z:%s' "${1//\//\\}"; }
 # Runs the driver with COMMAND [ARG...] [-- COMMAND...]; prints its lines, returns its exit code.
 # Output goes through a file so programs it starts never hold our pipes open.
 drv() {
-  local out rc=0
+  local out rc=0 start=${EPOCHREALTIME/./}
   out=$(mktemp "$ARTIFACTS/drv.XXXXXX")
   wine "$QUORREL_DRIVER" "$@" >"$out" 2>&1 </dev/null || rc=$?
-  { printf '$ driver %s\n' "$*"; cat "$out"; } >>"$DRIVER_LOG"
+  { printf '$ driver %s   (%d ms)\n' "$*" $(((${EPOCHREALTIME/./} - start) / 1000)); cat "$out"; } >>"$DRIVER_LOG"
   cat "$out"
   [ "$rc" -eq 0 ] || { echo "driver failed ($rc): $*" >&2; cat "$out" >&2; }
   rm -f "$out"
@@ -50,6 +50,17 @@ wait_line() {
   fail "no line /$regex/ in $file within ${seconds}s: $(cat "$file" 2>/dev/null)"
 }
 
+# wait_until SECONDS COMMAND [ARG...]: runs COMMAND (its output dropped) until it succeeds; returns 1
+# when it has not within SECONDS. COMMAND must report by its status, not end the test with fail.
+wait_until() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -le "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -68,6 +79,36 @@ field() {
   else
     grep -o -E -m1 -- "(^| )$2=[^ ]*" <<<"$1" | head -n1 | sed 's/^ //; s/^[^=]*=//'
   fi
+}
+
+# Pixel conditions for shown and still_shown, one word each. pixel_is "X Y" R,G,B [TOLERANCE]: the
+# screen pixel at X Y has that colour (each channel within the tolerance); pixel_not "X Y" R,G,B: not.
+pixel_is() {
+  local x y
+  read -r x y <<<"$1"
+  printf '%s,%s=%s%s\n' "$x" "$y" "$2" "${3:+~$3}"
+}
+pixel_not() {
+  local x y
+  read -r x y <<<"$1"
+  printf '%s,%s!=%s\n' "$x" "$y" "$2"
+}
+
+# shown_within MS WHAT CONDITION...: waits up to MS until the screen meets every condition at once;
+# fails naming WHAT. shown WHAT CONDITION...: the same within 10 s.
+shown_within() {
+  local ms=$1 what=$2 out
+  shift 2
+  out=$(drv wait-pixels "$ms" "$@" 2>&1) || fail "$what: $out"
+}
+shown() { shown_within 10000 "$@"; }
+
+# still_shown MS WHAT CONDITION...: like shown, and then the screen keeps meeting them for MS, for
+# checks that nothing changes.
+still_shown() {
+  local ms=$1 what=$2 out
+  shift 2
+  out=$(drv wait-pixels 10000 "$@" -- keep-pixels "$ms" "$@" 2>&1) || fail "$what: $out"
 }
 
 # Saves the whole virtual screen as $ARTIFACTS/NAME.png and prints the path.

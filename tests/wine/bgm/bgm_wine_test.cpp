@@ -112,7 +112,7 @@ void TestWav(const std::string& folder) {
     Vantor_B::BgmFile = wav;
     Vantor_BGM::WavPlay();
     Check(Vantor_B::LastApiResult != 0, "WavPlay: PlaySound accepted the file");
-    Sleep(3000);  // ten rounds of the 300 ms sound
+    Sleep(3000);  // what is tested: it still plays after ten rounds of the 300 ms sound
     Check(SoundStillPlaying(probe), "the WAV still plays after ten of its lengths");
     Vantor_BGM::WavStop();
     Check(Vantor_B::LastApiResult != 0, "WavStop: PlaySound stop succeeded");

@@ -1,10 +1,12 @@
 # Sourced by the settings dialog's Wine tests after the bench's lib.sh: a folder with the program under
-# test as Quorrel.scr, the dialog's geometry on the screen, real mouse input and pixel checks.
+# test as Quorrel.scr, the dialog's geometry on the screen, real mouse input and waits on its pixels.
 
 PROGRAM=${QUORREL_HOST_PROGRAM:?the host program, which opens the dialog with /c}
 TITLE='<Quorrel>'
-# Child window ids of the dialog's buttons.
-CMD_BGM=101 CMD_SET=102 CMD_CAN=103 CMD_ETC=104
+# Child window ids of the dialog's buttons, as the program numbers them.
+CHILD_IDS=$(drv child-ids)
+CMD_BGM=$(field "$CHILD_IDS" Cmd_BGM) CMD_SET=$(field "$CHILD_IDS" Cmd_Set)
+CMD_CAN=$(field "$CHILD_IDS" Cmd_Can) CMD_ETC=$(field "$CHILD_IDS" Cmd_Etc)
 
 # A fresh folder (blank and Japanese in its name) with the program as Quorrel.scr beside a Quorrel.dll.
 FOLDER="$ARTIFACTS/設定 フォルダ"
@@ -22,25 +24,31 @@ write_ini() {
 # The settings file as UTF-8 text without CRs.
 ini_text() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r'; }
 
-# open_dialog ARG: starts the program and waits for the visible dialog; sets DIALOG_LINE, CHILDREN and
-# the client origins DIALOG_X/Y and PANEL_X/Y.
+# open_dialog ARG: starts the program and waits for the visible, painted dialog; sets DIALOG_LINE,
+# CHILDREN and the client origins DIALOG_X/Y and PANEL_X/Y. A driver in the background holds the
+# process until wait_closed.
 open_dialog() {
   local out panel
-  out=$(drv start "$(winpath "$FOLDER/Quorrel.scr")" "$1" -- wait-visible "$TITLE" 20000)
-  DIALOG_LINE=$(grep '^window ' <<<"$out")
-  sleep 1  # the first paint, and the fonts of a fresh prefix
-  CHILDREN=$(drv children "$TITLE")
-  out=$(drv client-origin "$TITLE")
+  xdotool mousemove 0 0  # off the dialog: no button starts highlighted
+  DIALOG_LOG=$(mktemp "$ARTIFACTS/dialog.XXXXXX")
+  drv_bg "$DIALOG_LOG" start "$(winpath "$FOLDER/Quorrel.scr")" "$1" -- wait-visible "$TITLE" 20000 -- \
+    children last -- client-origin last -- wait-exit 600000 -- wait-no-window "$TITLE" 10000
+  out=$(wait_line "$DIALOG_LOG" '^client-origin ' 30)
   DIALOG_X=$(field "$out" x) DIALOG_Y=$(field "$out" y)
+  DIALOG_LINE=$(grep '^window ' "$DIALOG_LOG")
+  CHILDREN=$(grep '^child ' "$DIALOG_LOG")
   panel=$(grep 'class=Vantor_P.Pic_C' <<<"$CHILDREN")
   out=$(drv client-origin "hwnd=$(field "$panel" handle)")
   PANEL_X=$(field "$out" x) PANEL_Y=$(field "$out" y)
+  # The first paint, slow with the fonts of a fresh prefix: the window, the panel and the big buttons.
+  shown_within 30000 "the dialog's first paint" "$(pixel_is "$(dialog_at 5 126)" 220,220,250)" \
+    "$(pixel_is "$(panel_at 440 82)" 250,250,250)" \
+    $(for id in $CMD_SET $CMD_CAN $CMD_ETC; do pixel_is "$(button_at "$id" 1 10)" "$RING1_FRAME"; done)
 }
 
-# The dialog has gone and its process ended with code 0.
+# The dialog has gone and its process has ended.
 wait_closed() {
-  drv wait-no-window "$TITLE" 10000 >/dev/null
-  sleep 1
+  expect "$(wait_line "$DIALOG_LOG" '^(gone|error) ' 20)" '^gone ' "the dialog closed"
 }
 
 # child_rect ID: "left top right bottom" of a child window of the dialog, on the screen.
@@ -65,30 +73,11 @@ button_centre() {
 panel_at() { echo "$((PANEL_X + $1)) $((PANEL_Y + $2))"; }
 dialog_at() { echo "$((DIALOG_X + $1)) $((DIALOG_Y + $2))"; }
 
-# Real input on the virtual display.
-mouse_to() { xdotool mousemove "$1" "$2"; sleep 0.4; }
-press() { xdotool mousemove "$1" "$2" mousedown "${3:-1}"; sleep 0.4; }
-release() { xdotool mouseup "${1:-1}"; sleep 0.4; }
-click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.5; }
-
-# pixel PNG X Y: "r,g,b" of one screen pixel.
-pixel() {
-  convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
-
-# expect_colour PNG "X Y" "r,g,b" TOLERANCE WHAT: every channel within the tolerance.
-expect_colour() {
-  local x y got
-  read -r x y <<<"$2"
-  got=$(pixel "$1" "$x" "$y")
-  local IFS=,
-  read -r gr gg gb <<<"$got"
-  read -r er eg eb <<<"$3"
-  for pair in "$gr:$er" "$gg:$eg" "$gb:$eb"; do
-    local d=$((${pair%:*} - ${pair#*:}))
-    [ "${d#-}" -le "$4" ] || fail "$5: pixel at $x,$y is $got, expected $3 (+-$4) in $1"
-  done
-}
+# Real input on the virtual display; the tests then wait for what it changes.
+mouse_to() { xdotool mousemove "$1" "$2"; }
+press() { xdotool mousemove "$1" "$2" mousedown "${3:-1}"; }
+release() { xdotool mouseup "${1:-1}"; }
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
 # Colours of the skins' rings (see tools/art) and of the face gradient's fourth row.
 RING2_NORMAL=250,250,255 RING2_HIGHLIGHT=255,230,80 RING2_PRESSED=24,40,120 RING2_SELECTED=170,210,255
@@ -96,18 +85,19 @@ RING1_DISABLE=140,140,140 RING1_FRAME=24,40,120
 ROW4_LIGHT_ON_TOP=245,245,248 ROW4_SHADE_ON_TOP=207,206,221
 MARK_SELECTED=24,40,120 MARK_UNSELECTED=255,255,255
 
-# face PNG ID RING2 ROW4 WHAT: a 25-pixel button shows the skin's second ring and the gradient row.
-expect_face() {
-  expect_colour "$1" "$(button_at "$2" 2 12)" "$3" 0 "$5 (skin)"
-  expect_colour "$1" "$(button_at "$2" 10 4)" "$4" 2 "$5 (gradient)"
+# face ID RING2 ROW4: pixel conditions of a 25-pixel button showing the skin's second ring and the
+# gradient row.
+face() {
+  pixel_is "$(button_at "$1" 2 12)" "$2"
+  pixel_is "$(button_at "$1" 10 4)" "$3" 2
 }
 
-# expect_mark PNG INDEX SELECTED?: the centre of radio mark Img_BGM(INDEX).
+# mark INDEX SELECTED?: the pixel condition of the centre of radio mark Img_BGM(INDEX).
 MARK_TOPS=(76 56 96)
-expect_mark() {
+mark() {
   local colour=$MARK_UNSELECTED
-  [ "$3" = 1 ] && colour=$MARK_SELECTED
-  expect_colour "$1" "$(panel_at 26 $((${MARK_TOPS[$2]} + 6)))" "$colour" 0 "mark $2 selected=$3"
+  [ "$2" = 1 ] && colour=$MARK_SELECTED
+  pixel_is "$(panel_at 26 $((${MARK_TOPS[$1]} + 6)))" "$colour"
 }
 
 # The track box is enabled (1) or not (0).
@@ -129,7 +119,7 @@ dark_pixels() {
   convert "$1" -crop "$2" +repage -colorspace Gray -threshold 25% -negate -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
-REPEAT_BOX=100  # the track box's child window id
+REPEAT_BOX=$(field "$CHILD_IDS" BGM_Repeat)
 
 # The control of the dialog that has the keyboard focus, by its name in the layout; "none" for none.
 focused_control() {
@@ -150,29 +140,13 @@ focused_control() {
   esac
 }
 
-# until_true SECONDS COMMAND..: runs COMMAND every 0.1 s until it succeeds; false after SECONDS.
-until_true() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
-
 focus_is() { [ "$(focused_control)" = "$1" ]; }
 # wait_focus NAME WHAT: the focus reaches the control within 5 s.
-wait_focus() { until_true 5 focus_is "$1" || fail "$2: the focus is on $(focused_control), not $1"; }
+wait_focus() { wait_until 5 focus_is "$1" || fail "$2: the focus is on $(focused_control), not $1"; }
 
 repeat_text_is() { [ "$(repeat_text)" = "$1" ]; }
 # wait_repeat_text TEXT: the track box shows TEXT within 5 s.
-wait_repeat_text() { until_true 5 repeat_text_is "$1" || fail "the track box shows '$(repeat_text)', not '$1'"; }
-
-pixel_is() { [ "$(pixel "$(screenshot "$1")" $2)" = "$3" ]; }
-# wait_pixel NAME "X Y" "r,g,b" WHAT: the screenshot NAME shows the colour there within 5 s.
-wait_pixel() {
-  until_true 5 pixel_is "$1" "$2" "$3" || fail "$4: pixel at $2 is $(pixel "$ARTIFACTS/$1.png" $2), not $3"
-}
+wait_repeat_text() { wait_until 5 repeat_text_is "$1" || fail "the track box shows '$(repeat_text)', not '$1'"; }
 
 # make_immutable PATH..: chattr +i (root ignores permissions, not this), undone by undo_immutable or
 # however the test ends, a signal included.

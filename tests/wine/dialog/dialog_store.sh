@@ -7,10 +7,13 @@ source "$(dirname "$0")/dialog_lib.sh"
 rm -f "$INI"
 open_dialog /c
 click_at $(panel_at 48 62)  # 音楽CD
-read -r l t r b < <(grep 'class=ComboBox' <<<"$CHILDREN" | sed 's/.* rect=\([^ ]*\) .*/\1/' | tr ',' ' ')
+shown "音楽CD chosen" $(mark 1 1)  # the track box takes clicks only now
+combo=$(grep 'class=ComboBox' <<<"$CHILDREN")
+read -r l t r b < <(field "$combo" rect | tr ',' ' ')
 click_at $((l + 8)) $((t + 10))
+drv wait-focus "hwnd=$(field "$combo" handle)" 10000 >/dev/null
 xdotool type 12
-sleep 0.3
+drv wait-text "hwnd=$(field "$combo" handle)" 12 10000 >/dev/null
 click_at $(button_centre $CMD_SET)
 wait_closed
 expected=$'[Section]\nBGM区分=1\nBGMﾘﾋﾟｰﾄ=12\nBGMﾌｧｲﾙ='
@@ -22,8 +25,7 @@ cp "$INI" "$ARTIFACTS/stored.ini"
 
 # The next start shows the stored choice; ｷｬﾝｾﾙ after a change leaves the file as it was.
 open_dialog /c
-shot=$(screenshot reopened)
-expect_mark "$shot" 1 1
+shown "the stored CD" $(mark 1 1)
 [ "$(repeat_text)" = 12 ] || fail "track box shows '$(repeat_text)', not 12"
 click_at $(panel_at 40 82)  # 無し
 click_at $(button_centre $CMD_CAN)
@@ -33,6 +35,7 @@ cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "ｷｬﾝｾﾙ changed the setti
 # The close box after a change: nothing written either.
 open_dialog /c
 click_at $(panel_at 48 102)  # MP3、WAV
+shown "MP3、WAV chosen" $(mark 2 1)  # a posted close would overtake the click
 drv post "$TITLE" WM_SYSCOMMAND SC_CLOSE >/dev/null
 wait_closed
 cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "the close box changed the settings file"
@@ -43,26 +46,27 @@ mkdir -p "$(dirname "$music")"
 sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 440
 open_dialog /c
 click_at $(panel_at 26 102)
+shown "MP3、WAV chosen" $(mark 2 1)  # "..." takes clicks only now
 # Cancelled, the open-file dialog gives the focus back to "...", which kept its Selected face meanwhile.
 click_at $(button_centre $CMD_BGM)
-drv wait-visible 'ﾌｧｲﾙを開く' 15000 >/dev/null
-sleep 1
+drv wait-visible 'ﾌｧｲﾙを開く' 15000 -- wait-focus 'ﾌｧｲﾙを開く' 15000 >/dev/null
 xdotool key Escape
 drv wait-no-window 'ﾌｧｲﾙを開く' 10000 >/dev/null
 mouse_to $(panel_at 300 8)
-shot=$(screenshot file_cancelled)
-expect_colour "$shot" "$(button_at $CMD_BGM 2 10)" $RING2_SELECTED 0 '"..." after the open-file dialog'
+shown '"..." after the open-file dialog' "$(pixel_is "$(button_at $CMD_BGM 2 10)" $RING2_SELECTED)"
 expect "$(drv focus "$TITLE")" "^focus id=$CMD_BGM\$" '"..." has the focus again'
 click_at $(button_centre $CMD_BGM)
-out=$(drv wait-visible 'ﾌｧｲﾙを開く' 15000)
+out=$(drv wait-visible 'ﾌｧｲﾙを開く' 15000 -- wait-focus 'ﾌｧｲﾙを開く' 15000)
 expect "$out" 'text=ﾌｧｲﾙを開く$' "the open-file dialog with its title"
-sleep 1
 xdotool type "$(winpath "$music")"
 xdotool key Return
 drv wait-no-window 'ﾌｧｲﾙを開く' 10000 >/dev/null
-sleep 0.5
-shot=$(screenshot file_chosen)
-[ "$(dark_pixels "$shot" "300x12+$((PANEL_X + 70))+$((PANEL_Y + 118))")" -gt 30 ] || fail "no path in the file label"
+# path_shown: dark text in the file label.
+path_shown() {
+  shot=$(screenshot file_chosen)
+  [ "$(dark_pixels "$shot" "300x12+$((PANEL_X + 70))+$((PANEL_Y + 118))")" -gt 30 ]
+}
+wait_until 10 path_shown || fail "no path in the file label"
 click_at $(button_centre $CMD_SET)
 wait_closed
 expected=$'[Section]\nBGM区分=2\nBGMﾘﾋﾟｰﾄ=12\nBGMﾌｧｲﾙ='"$(winpath "$music")"
@@ -72,13 +76,9 @@ $(ini_text)"
 # A saver run of the host now plays the stored file: the host holds it open while the renderer lives.
 log=$ARTIFACTS/run.txt
 drv_bg "$log" start "$(winpath "$FOLDER/Quorrel.scr")" /s -- wait-exit 60000
-drv wait-window Vantor_Render 30000 -- attach Vantor_Main -- alive 1500 >/dev/null
-# Every file open by any process (ls fails on processes that end meanwhile).
-open_files() { ls -l /proc/[0-9]*/fd 2>/dev/null || true; }
-for _ in $(seq 100); do
-  grep -q -F "$music" <<<"$(open_files)" && break
-  sleep 0.1
-done
-grep -q -F "$music" <<<"$(open_files)" || fail "the saver run does not play the stored file"
+drv wait-window Vantor_Render 30000 -- attach Vantor_Main >/dev/null
+# Some process holds the file open (ls fails on processes that end meanwhile).
+plays_music() { { ls -l /proc/[0-9]*/fd 2>/dev/null || true; } | grep -q -F "$music"; }
+wait_until 20 plays_music || fail "the saver run does not play the stored file"
 drv post Vantor_Render WM_CLOSE >/dev/null
 wait_line "$log" '^exit code=0$' 10 >/dev/null

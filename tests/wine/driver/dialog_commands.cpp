@@ -1,5 +1,7 @@
 // The settings dialog seen from outside: where a client area lies on the screen (for pointing the real
-// mouse at it), what an edit field holds now, which control has the focus and which the mouse capture.
+// mouse at it), its controls' ids, what an edit field holds now, and which control has the focus or
+// the mouse capture.
+#include "dialog_child_ids.h"
 #include "driver.h"
 
 namespace driver {
@@ -20,50 +22,135 @@ bool ClientOrigin(const Args& args, Context& context) {
     return true;
 }
 
+// The dialog's controls by their names in the form, so that tests hold no copy of the numbers.
+bool ChildIds(const Args&, Context&) {
+    using namespace Vantor_P;
+    PrintLine("child-ids BGM_Repeat=" + std::to_string(RepeatId) + " Cmd_BGM=" + std::to_string(CmdBgmId) +
+              " Cmd_Set=" + std::to_string(CmdSetId) + " Cmd_Can=" + std::to_string(CmdCanId) +
+              " Cmd_Etc=" + std::to_string(CmdEtcId));
+    return true;
+}
+
 // Asks the window itself: another program's edit field keeps no caption of its own.
-bool CurrentText(const Args& args, Context& context) {
-    HWND window = RequireWindow(args[0], context);
-    if (window == nullptr) {
-        return false;
-    }
-    char text[1024] = "";
+bool ReadText(HWND window, std::string& text) {
+    char buffer[1024] = "";
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
                              SMTO_ABORTIFHUNG, 5000, &length)) {
         return Fail("no answer to WM_GETTEXT");
     }
-    PrintLine("current-text text=" + FromAnsi(std::string(text, length)));
+    text.assign(buffer, length);
     return true;
 }
 
-// The input state of the thread of the window named by the argument; false (printed) when there is none.
-bool ThreadInfo(const Args& args, const Context& context, GUITHREADINFO& info) {
+bool CurrentText(const Args& args, Context& context) {
     HWND window = RequireWindow(args[0], context);
-    if (window == nullptr) {
+    std::string text;
+    if (window == nullptr || !ReadText(window, text)) {
         return false;
     }
-    info = GUITHREADINFO{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
-        return Fail("no thread information");
-    }
+    PrintLine("current-text text=" + FromAnsi(text));
     return true;
 }
 
-// The focus as the control id of the window that has it (0 for none).
-bool Focus(const Args& args, Context& context) {
-    GUITHREADINFO info;
-    if (!ThreadInfo(args, context, info)) {
+// WINDOW TEXT MS: waits until the window holds TEXT, e.g. once typed keys have all arrived.
+bool WaitText(const Args& args, Context& context) {
+    long long timeout = 0;
+    HWND window = RequireWindow(args[0], context);
+    if (window == nullptr || !ParseArg(args[2], timeout)) {
         return false;
     }
-    PrintLine("focus id=" + std::to_string(info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0));
+    std::string text;
+    bool readable = true;
+    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
+            readable = ReadText(window, text);
+            return !readable || text == args[1];
+        })) {
+        return Fail("text " + FromAnsi(text) + " after " + args[2] + " ms");
+    }
+    if (!readable) {
+        return false;
+    }
+    PrintLine("current-text text=" + FromAnsi(text));
+    return true;
+}
+
+bool ThreadInfo(HWND window, GUITHREADINFO& info) {
+    info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) != FALSE ||
+           Fail("no thread information");
+}
+
+// The control id of a window of the thread's input state (0 for none).
+int IdOf(HWND control) {
+    return control != nullptr ? GetDlgCtrlID(control) : 0;
+}
+
+// The keyboard focus of the window's thread, as the control id of the window that has it (0 for none).
+bool Focus(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
+    GUITHREADINFO info;
+    if (window == nullptr || !ThreadInfo(window, info)) {
+        return false;
+    }
+    PrintLine("focus id=" + std::to_string(IdOf(info.hwndFocus)));
+    return true;
+}
+
+// WINDOW MS: waits until keys go to WINDOW: its top-level window is in the foreground and the focus
+// is on it or inside it. Prints the focused window's line.
+bool WaitFocus(const Args& args, Context& context) {
+    long long timeout = 0;
+    HWND window = RequireWindow(args[0], context);
+    if (window == nullptr || !ParseArg(args[1], timeout)) {
+        return false;
+    }
+    GUITHREADINFO info{};
+    bool readable = true;
+    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
+            readable = ThreadInfo(window, info);
+            return !readable || (GetForegroundWindow() == GetAncestor(window, GA_ROOT) &&
+                                 (info.hwndFocus == window || IsChild(window, info.hwndFocus)));
+        })) {
+        return Fail("no focus in " + FromAnsi(args[0]) + " after " + args[1] + " ms");
+    }
+    if (!readable) {
+        return false;
+    }
+    PrintLine(DescribeWindow("focus", info.hwndFocus));
+    return true;
+}
+
+// WINDOW ID MS: waits until the control with that id holds the mouse capture of the window's thread
+// (0: nobody), e.g. until a button has taken in a release.
+bool WaitCapture(const Args& args, Context& context) {
+    long long id = 0;
+    long long timeout = 0;
+    HWND window = RequireWindow(args[0], context);
+    if (window == nullptr || !ParseArg(args[1], id) || !ParseArg(args[2], timeout)) {
+        return false;
+    }
+    GUITHREADINFO info{};
+    bool readable = true;
+    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
+            readable = ThreadInfo(window, info);
+            return !readable || IdOf(info.hwndCapture) == id;
+        })) {
+        return Fail("capture id=" + std::to_string(IdOf(info.hwndCapture)) + " after " + args[2] + " ms");
+    }
+    if (!readable) {
+        return false;
+    }
+    PrintLine("capture id=" + std::to_string(IdOf(info.hwndCapture)));
     return true;
 }
 
 // The focus as a whole window line, for controls that share an id (a panel, a combo box's text field).
 bool Focused(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
     GUITHREADINFO info;
-    if (!ThreadInfo(args, context, info)) {
+    if (window == nullptr || !ThreadInfo(window, info)) {
         return false;
     }
     PrintLine(info.hwndFocus != nullptr ? DescribeWindow("focused", info.hwndFocus) : "focused none");
@@ -73,20 +160,28 @@ bool Focused(const Args& args, Context& context) {
 // The window that has captured the mouse, as its control id (0 for none): it shows that a press has been
 // handled even when the press changes nothing to be seen.
 bool Capture(const Args& args, Context& context) {
+    HWND window = RequireWindow(args[0], context);
     GUITHREADINFO info;
-    if (!ThreadInfo(args, context, info)) {
+    if (window == nullptr || !ThreadInfo(window, info)) {
         return false;
     }
-    PrintLine("capture id=" +
-              std::to_string(info.hwndCapture != nullptr ? GetDlgCtrlID(info.hwndCapture) : 0));
+    PrintLine("capture id=" + std::to_string(IdOf(info.hwndCapture)));
     return true;
 }
 
 const Registration kClientOrigin({"client-origin", "WINDOW", 1, 1, ClientOrigin});
+const Registration kChildIds({"child-ids", "   (prints: child-ids BGM_Repeat=N Cmd_BGM=N ...)", 0, 0,
+                              ChildIds});
 const Registration kCurrentText({"current-text", "WINDOW", 1, 1, CurrentText});
+const Registration kWaitText({"wait-text", "WINDOW TEXT MS   (prints: current-text text=...)", 3, 3,
+                              WaitText});
 const Registration kFocus({"focus", "WINDOW   (prints: focus id=N)", 1, 1, Focus});
-const Registration kCapture({"capture", "WINDOW   (prints: capture id=N)", 1, 1, Capture});
+const Registration kWaitFocus({"wait-focus", "WINDOW MS   (prints: focus hwnd=... of the focused window)", 2,
+                               2, WaitFocus});
 const Registration kFocused({"focused", "WINDOW   (prints: focused hwnd=.. or focused none)", 1, 1, Focused});
+const Registration kCapture({"capture", "WINDOW   (prints: capture id=N)", 1, 1, Capture});
+const Registration kWaitCapture({"wait-capture", "WINDOW ID MS   (0: no capture; prints: capture id=N)", 3, 3,
+                                 WaitCapture});
 
 }  // namespace
 }  // namespace driver

@@ -45,7 +45,7 @@ struct Registration {
 void PrintLine(const std::string& utf8Line);
 bool Fail(const std::string& utf8Reason);
 
-// Numbers: decimal, 0x-hex, or a name from the table in numbers.cpp (WM_CLOSE, SC_CLOSE, VK_ESCAPE...).
+// Numbers: decimal, 0x-hex, or a name from the table in output.cpp (WM_CLOSE, SC_CLOSE, VK_ESCAPE...).
 bool ParseNumber(const std::string& text, long long& value);
 // Like ParseNumber, but prints an error naming the argument when the text is not a number.
 bool ParseArg(const std::string& text, long long& value);

@@ -68,7 +68,16 @@ bool SetScreenSaver(const Args& args, Context&) {
     if (!SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active != 0, nullptr, 0)) {
         return Fail("cannot set the screen-saver flag");
     }
-    PrintLine(std::string("screensaver active=") + (active != 0 ? "1" : "0"));
+    // Wine hands the change to the X server lazily and loses it when the program ends first: reading
+    // the flag back delivers it.
+    bool now = false;
+    if (!ReadScreenSaver(now)) {
+        return false;
+    }
+    if (now != (active != 0)) {
+        return Fail("the screen-saver flag stayed " + std::string(now ? "1" : "0"));
+    }
+    PrintLine(std::string("screensaver active=") + (now ? "1" : "0"));
     return true;
 }
 

@@ -110,6 +110,26 @@ bool Children(const Args& args, Context& context) {
     return true;
 }
 
+// WINDOW TITLE MS: waits for a child window titled TITLE inside WINDOW (e.g. a preview in its parent).
+bool WaitChild(const Args& args, Context& context) {
+    long long timeout = 0;
+    HWND parent = RequireWindow(args[0], context);
+    if (parent == nullptr || !ParseArg(args[2], timeout)) {
+        return false;
+    }
+    HWND child = nullptr;
+    if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
+            child = FindWindowExA(parent, nullptr, nullptr, args[1].c_str());
+            return child != nullptr;
+        })) {
+        return Fail("no child " + FromAnsi(args[1]) + " in " + FromAnsi(args[0]) + " after " + args[2] +
+                    " ms");
+    }
+    context.lastWindow = child;
+    PrintLine(DescribeWindow("child", child));
+    return true;
+}
+
 bool Post(const Args& args, Context& context) {
     MessageCall call;
     if (!ParseMessageCall(args, context, call)) {
@@ -130,7 +150,8 @@ bool Send(const Args& args, Context& context) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(call.window, call.message, call.wParam, call.lParam, SMTO_NORMAL, 5000,
                              &result)) {
-        return Fail("no answer from " + FromAnsi(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
+        return Fail("no answer from " + FromAnsi(args[0]) + " (error " + std::to_string(GetLastError()) +
+                    ")");
     }
     PrintLine("sent " + Hex(call.message) + " result=" + std::to_string(static_cast<long long>(result)));
     return true;
@@ -186,6 +207,8 @@ const Registration kWindow({"window", "WINDOW", 1, 1, Window});
 const Registration kWindows({"windows", "   (every top-level window, one line each)", 0, 0, Windows});
 const Registration kChildren({"children", "WINDOW   (every child window, e.g. a message box's texts)", 1, 1,
                               Children});
+const Registration kWaitChild({"wait-child", "WINDOW TITLE MS   (prints: child hwnd=... of the child found)",
+                               3, 3, WaitChild});
 const Registration kPost({"post", "WINDOW MESSAGE [WPARAM [LPARAM]]", 2, 4, Post});
 const Registration kSend({"send", "WINDOW MESSAGE [WPARAM [LPARAM]]   (prints: sent MSG result=N)", 2, 4,
                           Send});

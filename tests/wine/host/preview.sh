@@ -16,19 +16,14 @@ for size in 152x112 200x150; do
 done
 
 # A parent whose process dies takes the preview along without a word: the host ends all the same.
+# The parent's driver lives until the test ends its process.
 drv_bg "$ARTIFACTS/killed.txt" parent 152 112 "消える親" -- start "$scr" "/p {parent}" -- sleep 60000
 wait_line "$ARTIFACTS/killed.txt" '^started ' 10 >/dev/null
-for _ in $(seq 100); do
-  drv children "消える親" 2>/dev/null | grep -q 'text=Preview Window$' && break
-  sleep 0.1
-done
+drv wait-child "消える親" "Preview Window" 10000 >/dev/null || true
 host=$(host_process "$folder") || fail "no host process for the preview"
 drv attach "消える親" -- terminate >/dev/null
-for _ in $(seq 50); do
-  kill -0 "$host" 2>/dev/null || break
-  sleep 0.1
-done
-! kill -0 "$host" 2>/dev/null || fail "the host outlived its parent's process"
+host_ended() { ! kill -0 "$host" 2>/dev/null; }
+wait_until 10 host_ended || fail "the host outlived its parent's process"
 
 ! drv windows | grep -E -q 'text=(Vantor_Render|Vantor_Main|Quorrel \(ScreenSaver\))$' ||
   fail "a preview started a run or showed a message"

@@ -14,6 +14,12 @@ differing_pixels() {
   compare -metric AE "$ARTIFACTS/region.png" "$QUORREL_PREVIEW_PICTURE" null: 2>&1 || true
 }
 
+# picture_shown SIZE X Y: a screenshot (in shot) showing the picture exactly at X Y.
+picture_shown() {
+  shot=$(screenshot "preview_$1")
+  [ "$(differing_pixels "$shot" "152x112+$2+$3")" = 0 ]
+}
+
 for size in 152x112 200x150; do
   width=${size%x*} height=${size#*x}
   out=$ARTIFACTS/picture_$size.txt
@@ -22,9 +28,8 @@ for size in 152x112 200x150; do
   BENCH_BACKGROUND+=("$test_pid")
   client=$(wait_line "$out" '^client ' 20 | tr -d '\r')
   x=$(field "$client" x) y=$(field "$client" y)
-  drv wait-visible "Preview picture test" 5000 -- sleep 1000 >/dev/null
-  shot=$(screenshot "preview_$size")
-  [ "$(differing_pixels "$shot" "152x112+$x+$y")" = 0 ] || fail "the picture is not shown exactly in $size"
+  drv wait-visible "Preview picture test" 5000 >/dev/null
+  wait_until 10 picture_shown "$size" "$x" "$y" || fail "the picture is not shown exactly in $size"
   [ "$(level min "$shot" "${size}+$x+$y")" = 0 ] || fail "the parent's grey shows through in $size"
   if [ "$size" = 200x150 ]; then
     [ "$(level max "$shot" "48x150+$((x + 152))+$y")" = 0 ] || fail "not black right of the picture"

@@ -18,18 +18,24 @@ write_settings() {
     iconv -f UTF-8 -t CP932 >"$folder/Quorrel.ini"
 }
 
+# The files of the music folder some process holds open; plays FILE: FILE among them.
+music_open() { { ls -l /proc/[0-9]*/fd 2>/dev/null || true; } | grep -F "$music" || true; }
+plays() { music_open | grep -q -F "$1"; }
+
 # run_until_renderer_ends OPEN_FILE: a /s run; while it lasts, the host holds OPEN_FILE open (or, with
 # "-", no file of the music folder); closing the renderer ends the host with code 0.
 run_until_renderer_ends() {
   local log=$ARTIFACTS/run_$RANDOM.txt pid open
   drv_bg "$log" start "$scr" /s -- wait-exit 60000
-  drv wait-window Vantor_Render 30000 -- attach Vantor_Main -- alive 1500 >/dev/null
+  drv wait-window Vantor_Render 30000 -- attach Vantor_Main >/dev/null
   host_process "$folder" >/dev/null || fail "no host process found"
-  open=$(ls -l /proc/[0-9]*/fd 2>/dev/null | grep -F "$music" || true)
   if [ "$1" = - ]; then
+    # Nothing may be opened while the run lasts a second and a half.
+    drv attach Vantor_Main -- alive 1500 >/dev/null
+    open=$(music_open)
     [ -z "$open" ] || fail "the host opened music it should not play: $open"
   else
-    grep -q -F "$1" <<<"$open" || fail "the host does not play $1 (open: $open)"
+    wait_until 20 plays "$1" || fail "the host does not play $1 (open: $(music_open))"
   fi
   drv post Vantor_Render WM_CLOSE >/dev/null
   wait_line "$log" '^exit code=0$' 5 >/dev/null

@@ -31,6 +31,7 @@ put_value() {
 open_file_dialog() {
   open_dialog /c
   click_at $(panel_at 26 102)
+  shown "MP3、WAV chosen" $(mark 2 1)  # "..." takes clicks only now
   click_at $(button_centre $CMD_BGM)
   drv wait-visible 'ﾌｧｲﾙを開く' 15000 >/dev/null
   # Typing goes where the focus is: the file name box (1148) once the dialog has set it.

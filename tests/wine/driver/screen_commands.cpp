@@ -1,0 +1,123 @@
+// Colours on the screen, read where the X server shows them: waiting until pixels show a colour, or
+// watching that they keep it.
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "driver.h"
+
+namespace driver {
+namespace {
+
+// "X,Y=R,G,B" (each channel within ~T when given, e.g. "10,4=245,245,248~2") or "X,Y!=R,G,B".
+struct PixelSpec {
+    int x = 0;
+    int y = 0;
+    bool equal = true;
+    int rgb[3] = {0, 0, 0};
+    int tolerance = 0;
+};
+
+bool ParsePixelSpec(const std::string& text, PixelSpec& spec) {
+    char op[3] = "";
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%d,%d%2[!=]%d,%d,%d%n", &spec.x, &spec.y, op, &spec.rgb[0], &spec.rgb[1],
+                    &spec.rgb[2], &consumed) != 6) {
+        return Fail("not a pixel X,Y=R,G,B[~T] or X,Y!=R,G,B: " + text);
+    }
+    spec.equal = std::string(op) == "=";
+    if (!spec.equal && std::string(op) != "!=") {
+        return Fail("not = or != in " + text);
+    }
+    const std::string rest = text.substr(static_cast<size_t>(consumed));
+    if (rest.empty()) {
+        return true;
+    }
+    long long tolerance = 0;
+    if (!spec.equal || rest[0] != '~' || !ParseNumber(rest.substr(1), tolerance)) {
+        return Fail("not a tolerance ~T: " + text);
+    }
+    spec.tolerance = static_cast<int>(tolerance);
+    return true;
+}
+
+bool ParsePixelSpecs(const Args& args, size_t first, std::vector<PixelSpec>& specs) {
+    for (size_t i = first; i < args.size(); ++i) {
+        PixelSpec spec;
+        if (!ParsePixelSpec(args[i], spec)) {
+            return false;
+        }
+        specs.push_back(spec);
+    }
+    return true;
+}
+
+std::string Rgb(COLORREF colour) {
+    return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
+           std::to_string(GetBValue(colour));
+}
+
+// Reads every pixel; true when all match their specs. `seen` lists what was read ("x,y=r,g,b ...").
+bool Matches(HDC screen, const std::vector<PixelSpec>& specs, std::string& seen) {
+    bool all = true;
+    seen.clear();
+    for (const PixelSpec& spec : specs) {
+        const COLORREF colour = GetPixel(screen, spec.x, spec.y);
+        const int got[3] = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+        bool within = colour != CLR_INVALID;
+        for (int channel = 0; channel < 3; ++channel) {
+            within = within && std::abs(got[channel] - spec.rgb[channel]) <= spec.tolerance;
+        }
+        all = all && within == spec.equal;
+        if (!seen.empty()) {
+            seen += ' ';
+        }
+        seen += std::to_string(spec.x) + "," + std::to_string(spec.y) + "=";
+        seen += colour == CLR_INVALID ? "none" : Rgb(colour);
+    }
+    return all;
+}
+
+// MS SPEC...: `keep` false waits until every pixel matches; true checks that they match all along.
+bool WatchPixels(const Args& args, bool keep) {
+    long long duration = 0;
+    std::vector<PixelSpec> specs;
+    if (!ParseArg(args[0], duration) || !ParsePixelSpecs(args, 1, specs)) {
+        return false;
+    }
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) {
+        return Fail("no screen to read");
+    }
+    std::string seen;
+    bool matching = true;
+    const bool ended = WaitPumping(static_cast<DWORD>(duration), [&] {
+        matching = Matches(screen, specs, seen);
+        return matching == !keep;
+    });
+    ReleaseDC(nullptr, screen);
+    if (keep ? ended : !ended) {
+        return Fail(std::string(keep ? "pixels changed within " : "pixels not as asked after ") + args[0] +
+                    " ms: " + seen);
+    }
+    PrintLine("pixels " + seen);
+    return true;
+}
+
+bool WaitPixels(const Args& args, Context&) {
+    return WatchPixels(args, false);
+}
+
+bool KeepPixels(const Args& args, Context&) {
+    return WatchPixels(args, true);
+}
+
+const Registration kWaitPixels({"wait-pixels",
+                                "MS X,Y=R,G,B[~T]|X,Y!=R,G,B...   (prints: pixels X,Y=R,G,B ...)", 2, 64,
+                                WaitPixels});
+const Registration kKeepPixels({"keep-pixels",
+                                "MS X,Y=R,G,B[~T]|X,Y!=R,G,B...   (fails if one differs within MS)", 2, 64,
+                                KeepPixels});
+
+}  // namespace
+}  // namespace driver
