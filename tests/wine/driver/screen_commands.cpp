@@ -10,7 +10,7 @@ namespace driver {
 namespace {
 
 // "X,Y=R,G,B" (each channel within ~T when given, e.g. "10,4=245,245,248~2") or "X,Y!=R,G,B".
-struct PixelSpec {
+struct PixelCondition {
     int x = 0;
     int y = 0;
     bool equal = true;
@@ -18,15 +18,15 @@ struct PixelSpec {
     int tolerance = 0;
 };
 
-bool ParsePixelSpec(const std::string& text, PixelSpec& spec) {
+bool ParsePixelCondition(const std::string& text, PixelCondition& condition) {
     char op[3] = "";
     int consumed = 0;
-    if (std::sscanf(text.c_str(), "%d,%d%2[!=]%d,%d,%d%n", &spec.x, &spec.y, op, &spec.rgb[0], &spec.rgb[1],
-                    &spec.rgb[2], &consumed) != 6) {
+    if (std::sscanf(text.c_str(), "%d,%d%2[!=]%d,%d,%d%n", &condition.x, &condition.y, op, &condition.rgb[0],
+                    &condition.rgb[1], &condition.rgb[2], &consumed) != 6) {
         return Fail("not a pixel X,Y=R,G,B[~T] or X,Y!=R,G,B: " + text);
     }
-    spec.equal = std::string(op) == "=";
-    if (!spec.equal && std::string(op) != "!=") {
+    condition.equal = std::string(op) == "=";
+    if (!condition.equal && std::string(op) != "!=") {
         return Fail("not = or != in " + text);
     }
     const std::string rest = text.substr(static_cast<size_t>(consumed));
@@ -34,20 +34,20 @@ bool ParsePixelSpec(const std::string& text, PixelSpec& spec) {
         return true;
     }
     long long tolerance = 0;
-    if (!spec.equal || rest[0] != '~' || !ParseNumber(rest.substr(1), tolerance)) {
+    if (!condition.equal || rest[0] != '~' || !ParseNumber(rest.substr(1), tolerance)) {
         return Fail("not a tolerance ~T: " + text);
     }
-    spec.tolerance = static_cast<int>(tolerance);
+    condition.tolerance = static_cast<int>(tolerance);
     return true;
 }
 
-bool ParsePixelSpecs(const Args& args, size_t first, std::vector<PixelSpec>& specs) {
+bool ParsePixelSpecs(const Args& args, size_t first, std::vector<PixelCondition>& conditions) {
     for (size_t i = first; i < args.size(); ++i) {
-        PixelSpec spec;
-        if (!ParsePixelSpec(args[i], spec)) {
+        PixelCondition condition;
+        if (!ParsePixelCondition(args[i], condition)) {
             return false;
         }
-        specs.push_back(spec);
+        conditions.push_back(condition);
     }
     return true;
 }
@@ -57,32 +57,32 @@ std::string Rgb(COLORREF colour) {
            std::to_string(GetBValue(colour));
 }
 
-// Reads every pixel; true when all match their specs. `seen` lists what was read ("x,y=r,g,b ...").
-bool Matches(HDC screen, const std::vector<PixelSpec>& specs, std::string& seen) {
+// Reads every pixel; true when all match their conditions. `seen` lists what was read ("x,y=r,g,b ...").
+bool Matches(HDC screen, const std::vector<PixelCondition>& conditions, std::string& seen) {
     bool all = true;
     seen.clear();
-    for (const PixelSpec& spec : specs) {
-        const COLORREF colour = GetPixel(screen, spec.x, spec.y);
+    for (const PixelCondition& condition : conditions) {
+        const COLORREF colour = GetPixel(screen, condition.x, condition.y);
         const int got[3] = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
         bool within = colour != CLR_INVALID;
         for (int channel = 0; channel < 3; ++channel) {
-            within = within && std::abs(got[channel] - spec.rgb[channel]) <= spec.tolerance;
+            within = within && std::abs(got[channel] - condition.rgb[channel]) <= condition.tolerance;
         }
-        all = all && within == spec.equal;
+        all = all && within == condition.equal;
         if (!seen.empty()) {
             seen += ' ';
         }
-        seen += std::to_string(spec.x) + "," + std::to_string(spec.y) + "=";
+        seen += std::to_string(condition.x) + "," + std::to_string(condition.y) + "=";
         seen += colour == CLR_INVALID ? "none" : Rgb(colour);
     }
     return all;
 }
 
-// MS SPEC...: `keep` false waits until every pixel matches; true checks that they match all along.
+// MS CONDITION...: `keep` false waits until every pixel matches; true checks that they match all along.
 bool WatchPixels(const Args& args, bool keep) {
     long long duration = 0;
-    std::vector<PixelSpec> specs;
-    if (!ParseArg(args[0], duration) || !ParsePixelSpecs(args, 1, specs)) {
+    std::vector<PixelCondition> conditions;
+    if (!ParseArg(args[0], duration) || !ParsePixelSpecs(args, 1, conditions)) {
         return false;
     }
     HDC screen = GetDC(nullptr);
@@ -92,7 +92,7 @@ bool WatchPixels(const Args& args, bool keep) {
     std::string seen;
     bool matching = true;
     const bool ended = WaitPumping(static_cast<DWORD>(duration), [&] {
-        matching = Matches(screen, specs, seen);
+        matching = Matches(screen, conditions, seen);
         return matching == !keep;
     });
     ReleaseDC(nullptr, screen);
