@@ -41,7 +41,7 @@ bool ParsePixelCondition(const std::string& text, PixelCondition& condition) {
     return true;
 }
 
-bool ParsePixelSpecs(const Args& args, size_t first, std::vector<PixelCondition>& conditions) {
+bool ParsePixelConditions(const Args& args, size_t first, std::vector<PixelCondition>& conditions) {
     for (size_t i = first; i < args.size(); ++i) {
         PixelCondition condition;
         if (!ParsePixelCondition(args[i], condition)) {
@@ -82,7 +82,7 @@ bool Matches(HDC screen, const std::vector<PixelCondition>& conditions, std::str
 bool WatchPixels(const Args& args, bool keep) {
     long long duration = 0;
     std::vector<PixelCondition> conditions;
-    if (!ParseArg(args[0], duration) || !ParsePixelSpecs(args, 1, conditions)) {
+    if (!ParseArg(args[0], duration) || !ParsePixelConditions(args, 1, conditions)) {
         return false;
     }
     HDC screen = GetDC(nullptr);
