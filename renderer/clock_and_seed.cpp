@@ -3,6 +3,8 @@
 namespace {
 CounterSource clockSource = PlatformMilliseconds;
 CounterSource seedSource = PlatformSeedCounter;
+uint32_t pinnedClock;
+uint32_t pinnedSeed;
 }  // namespace
 
 uint32_t ReadClock() {
@@ -17,4 +19,13 @@ void SetClockSource(CounterSource source) {
 }
 void SetSeedSource(CounterSource source) {
     seedSource = source ? source : PlatformSeedCounter;
+}
+
+void PinClock(uint32_t milliseconds) {
+    pinnedClock = milliseconds;
+    SetClockSource([] { return pinnedClock; });
+}
+void PinSeed(uint32_t seed) {
+    pinnedSeed = seed;
+    SetSeedSource([] { return pinnedSeed; });
 }

@@ -13,6 +13,9 @@ uint32_t ReadSeedCounter();
 // nullptr restores the platform's own counter.
 void SetClockSource(CounterSource source);
 void SetSeedSource(CounterSource source);
+// The counter stands still at this value, so a frame can be drawn again exactly.
+void PinClock(uint32_t milliseconds);
+void PinSeed(uint32_t seed);
 
 // Implemented once per platform.
 uint32_t PlatformMilliseconds();

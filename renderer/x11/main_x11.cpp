@@ -8,19 +8,6 @@
 #include "run_renderer.h"
 #include "saver_options.h"
 
-namespace {
-
-uint32_t pinnedSeed;
-uint32_t pinnedClock;
-uint32_t PinnedSeed() {
-    return pinnedSeed;
-}
-uint32_t PinnedClock() {
-    return pinnedClock;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     const auto parsed = ParseSaverOptions(argc, argv, std::getenv(kScreensaverWindowVariable));
     if (const std::string* refusal = std::get_if<std::string>(&parsed)) {
@@ -32,14 +19,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorrel: cannot catch SIGTERM and SIGINT\n");
         return 1;
     }
-    if (options.seed) {
-        pinnedSeed = *options.seed;
-        SetSeedSource(PinnedSeed);
-    }
-    if (options.clockMs) {
-        pinnedClock = *options.clockMs;
-        SetClockSource(PinnedClock);
-    }
+    if (options.seed) PinSeed(*options.seed);
+    if (options.clockMs) PinClock(*options.clockMs);
     if (const std::string failure = PrepareRenderWindow(options); !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;

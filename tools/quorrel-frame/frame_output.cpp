@@ -18,11 +18,6 @@
 
 namespace {
 
-uint32_t pinnedTime;
-uint32_t PinnedClock() {
-    return pinnedTime;
-}
-
 std::string WritePng(const PaletteEntry* frame, std::FILE* file) {
     std::vector<png_byte> rgb;
     rgb.reserve(kFramePixels * 3);
@@ -92,8 +87,7 @@ std::string WriteBeside(const PaletteEntry* frame, const std::string& path, Fram
 }  // namespace
 
 void RenderRequestedFrame(const FrameRequest& request) {
-    pinnedTime = request.timeMs;
-    SetClockSource(PinnedClock);
+    PinClock(request.timeMs);
     if (request.grey) {
         std::fill(std::begin(NoisePermutation), std::end(NoisePermutation), 0);
         std::fill(std::begin(NoiseSlopes), std::end(NoiseSlopes), 0.0);
