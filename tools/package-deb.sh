@@ -14,9 +14,9 @@ arch=$(dpkg --print-architecture)
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null || date +%s)}
 export SOURCE_DATE_EPOCH=$epoch
 
-work=$build/deb
+work=$(mktemp -d "$build/deb.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 root=$work/root
-rm -rf "$work"
 mkdir -p "$root/DEBIAN" "$out"
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 program=$root/usr/libexec/xscreensaver/quorrel
