@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # dpkg installs the package where the daemon looks: its man page is found, and xscreensaver, told
-# only the name "quorrel", starts /usr/libexec/xscreensaver/quorrel; dpkg -r removes every file.
+# only the name "quorrel", starts /usr/libexec/xscreensaver/quorrel in its window; dpkg -r removes
+# every file.
 # This changes the system, so it runs only as root and only where no quorrel package is installed;
 # it is skipped otherwise.
 source "$(dirname "$0")/package_fixture.sh"
@@ -51,10 +52,12 @@ as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
 started+=("$!")
 wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 || fail "the daemon did not start"
 as_nobody xscreensaver-command -activate >/dev/null 2>&1 || fail "xscreensaver-command -activate failed"
+# The packaged program, running in the window the daemon names.
 started_by_daemon() {
     local pid
     for pid in $(pgrep -u 65534 -x quorrel); do
-        [ "$(readlink "/proc/$pid/exe")" = "$program" ] && return 0
+        [ "$(readlink "/proc/$pid/exe")" = "$program" ] &&
+            tr '\0' '\n' <"/proc/$pid/environ" | grep -q '^XSCREENSAVER_WINDOW=.' && return 0
     done
     return 1
 }
