@@ -18,4 +18,5 @@ echo "package: $build/dist/Quorrel-$version-win64.zip"
 # The X11 program for Linux users: a Debian package of the native build.
 cmake --preset native >/dev/null
 cmake --build --preset native --target quorrel
-echo "package: $(bash tools/package-deb.sh build/native build/native/dist)"
+deb=$(bash tools/package-deb.sh build/native build/native/dist)
+echo "package: $deb"

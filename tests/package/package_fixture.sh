@@ -7,6 +7,7 @@ source_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
 
 rm -rf "$WORK"
 mkdir -p "$WORK"
+# shellcheck source=../x11/virtual_display.sh
 source "$source_dir/tests/x11/virtual_display.sh"
 
 fail() {
