@@ -4,8 +4,6 @@
 # every file.
 # This changes the system, so it runs only as root and only where no quorrel package is installed;
 # it is skipped otherwise.
-source "$(dirname "$0")/package_fixture.sh"
-
 if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: installing a package needs root"
     exit 77
@@ -14,6 +12,8 @@ if dpkg-query -W -f='${Status}' quorrel 2>/dev/null | grep -q 'installed'; then
     echo "SKIP: a quorrel package is installed already; it is left alone"
     exit 77
 fi
+
+source "$(dirname "$0")/package_fixture.sh"
 
 installed=false
 remove_package() {
