@@ -52,18 +52,27 @@ as_nobody xscreensaver -no-splash >"$WORK/daemon.log" 2>&1 &
 started+=("$!")
 wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 || fail "the daemon did not start"
 as_nobody xscreensaver-command -activate >/dev/null 2>&1 || fail "xscreensaver-command -activate failed"
-# The packaged program, running in the window the daemon names.
+# The packaged program, running in the window the daemon names; its id in saver_pid. Other tests may
+# run their own quorrel as the same user at the same time.
 started_by_daemon() {
     local pid
     for pid in $(pgrep -u 65534 -x quorrel); do
-        [ "$(readlink "/proc/$pid/exe")" = "$program" ] &&
-            tr '\0' '\n' <"/proc/$pid/environ" | grep -q '^XSCREENSAVER_WINDOW=.' && return 0
+        if [ "$(readlink "/proc/$pid/exe")" = "$program" ] &&
+            tr '\0' '\n' <"/proc/$pid/environ" | grep -q '^XSCREENSAVER_WINDOW=.'; then
+            saver_pid=$pid
+            started+=("$pid")
+            return 0
+        fi
     done
     return 1
 }
 wait_until 20 started_by_daemon || fail "the daemon did not start $program: $(cat "$WORK/daemon.log")"
 as_nobody xscreensaver-command -exit >/dev/null 2>&1 || fail "xscreensaver-command -exit failed"
-wait_until 10 eval '! pgrep -u 65534 -x quorrel >/dev/null' || fail "quorrel still runs after the daemon ended"
+ended() {
+    local state
+    ! state=$(ps -o stat= -p "$saver_pid") || [[ $state == Z* ]]
+}
+wait_until 10 ended || fail "quorrel still runs after the daemon ended"
 
 dpkg -r quorrel >"$WORK/dpkg.log" 2>&1 || fail "dpkg -r: $(cat "$WORK/dpkg.log")"
 installed=false
