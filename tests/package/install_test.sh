@@ -16,11 +16,13 @@ fi
 source "$(dirname "$0")/package_fixture.sh"
 
 installed=false
+home=
 remove_package() {
     end_started
     if $installed; then
         dpkg -r quorrel >/dev/null
     fi
+    [ -z "$home" ] || rm -rf "$home"
 }
 trap remove_package EXIT
 
@@ -38,9 +40,9 @@ status=0
 [ "$(man -w quorrel)" = /usr/share/man/man6/quorrel.6.gz ] || fail "man -w quorrel: $(man -w quorrel 2>&1)"
 
 # The daemon refuses to run programs as root: an unprivileged user with a home of the test's own,
-# whose only program is "quorrel --root".
-home=$WORK/home
-mkdir -p "$home"
+# whose only program is "quorrel --root"; in /tmp, which that user can reach whatever the build
+# folder's permissions.
+home=$(mktemp -d /tmp/quorrel-package-home.XXXXXX)
 printf 'mode:\tone\nselected:\t0\nlock:\tFalse\nfade:\tFalse\nsplash:\tFalse\nprograms:\t\\\n\tquorrel --root\t\\n\n' \
     >"$home/.xscreensaver"
 chown -R 65534:65534 "$home"
