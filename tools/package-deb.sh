@@ -3,6 +3,8 @@
 # folder) as OUT/quorrel_<version>_<arch>.deb, and its path on standard output. QUORREL_MAINTAINER
 # names the maintainer in the package.
 set -euo pipefail
+# Whatever the caller's umask, folders in the package are readable by all.
+umask 022
 source_dir=$(realpath "$(dirname "$0")/..")
 build=$(realpath "$1")
 out=$(realpath -m "$2")
