@@ -11,6 +11,7 @@ packages=(
   locales fonts-ipafont-gothic
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   nsis
+  xscreensaver xscreensaver-data xsecurelock lintian dpkg-dev
 )
 
 missing=()
