@@ -67,6 +67,15 @@ void Form::Cmd_BGM_Click() {
     const std::optional<std::string> file =
         system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
     if (!file) return;
+    // Taken, such a name would show as chosen and then never play: the choice stays as it was.
+    if (system_.CodePageLength(*file) >= FileBufferCapacity) {
+        system_.ShowMessage(*file + FileTooLongMessage, Vantor_B::kAppTitle);
+        return;
+    }
+    if (!system_.FileExists(*file)) {
+        system_.ShowMessage(*file + FileMissingMessage, Vantor_B::kAppTitle);
+        return;
+    }
     settings_.bgmFile = *file;
     controls_.SetFileCaption(settings_.bgmFile);
 }
