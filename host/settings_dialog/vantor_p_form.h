@@ -22,8 +22,8 @@ inline constexpr char FileDialogTitle[] = "ﾌｧｲﾙを開く";
 inline constexpr uint32_t FileBufferCapacity = 255;
 // Follows the settings file's path when "設定" could not store the choice.
 inline constexpr char StoreFailedMessage[] = "に設定を保存できません！";
-// Follow the chosen file's name when "..." cannot take it: it names no file, or it fills the whole file
-// buffer (the system had no room for its end; the settings file could not keep a longer one either).
+// Follow the chosen file's name when "..." cannot take it because it names no file: as it stands, or
+// because the system cut it to the file buffer (254 bytes and the NUL; the settings file keeps 255).
 inline constexpr char FileMissingMessage[] = "が見つかりません！";
 inline constexpr char FileTooLongMessage[] = "はﾊﾟｽが長すぎます！(半角254文字まで)";
 

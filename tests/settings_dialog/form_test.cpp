@@ -351,20 +351,25 @@ TEST(Form, FileChoiceTakesTheChosenPathOrKeepsTheOldOne) {
     }
 }
 
-TEST(Form, FileChoiceThatNamesNoFileOrFillsTheBufferIsRefusedWithAMessage) {
+TEST(Form, FileChoiceThatNamesNoFileIsRefusedWithAMessageSayingWhy) {
     const std::string prefix = "C:\\Music\\";
-    const std::string longest = prefix + std::string(254 - prefix.size() - 4, 'a') + ".mp3";
-    const std::string cut = prefix + std::string(255 - prefix.size() - 4, 'a') + ".mp3";
-    const std::pair<std::string, std::string> cases[] = {
-        {"C:\\Music\\Cafe u ?.mp3", "C:\\Music\\Cafe u ?.mp3が見つかりません！"},
-        {cut, cut + "はﾊﾟｽが長すぎます！(半角254文字まで)"},
-        {longest, ""},
+    const std::string fills = prefix + std::string(254 - prefix.size() - 4, 'a') + ".mp3";
+    const std::string shorter = prefix + std::string(253 - prefix.size() - 4, 'a') + ".mp3";
+    const struct {
+        std::string chosen;
+        bool exists;
+        std::string message;
+    } cases[] = {
+        {"C:\\Music\\Cafe u ?.mp3", false, "C:\\Music\\Cafe u ?.mp3が見つかりません！"},
+        {shorter, false, shorter + "が見つかりません！"},
+        {fills, false, fills + "はﾊﾟｽが長すぎます！(半角254文字まで)"},
+        {fills, true, ""},
     };
-    for (const auto& [chosen, message] : cases) {
+    for (const auto& [chosen, exists, message] : cases) {
         Dialog d(2, 0, "C:\\old.mp3");
         d.form.Form_Load();
         d.system.chosenFile = chosen;
-        d.system.missingFile = "C:\\Music\\Cafe u ?.mp3";
+        d.system.missingFile = exists ? "" : chosen;
         d.Take();
         d.Click(d.cmdBgm);
         const Log log = d.Take();
