@@ -2,6 +2,7 @@
 // What the host reads from its argument text (the command line without the program's own name).
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace Vantor_B {
 
@@ -12,8 +13,10 @@ std::string ModeLetter(const std::string& argumentText);
 // 0 when no number can be read or it does not fit.
 int32_t PreviewParentHandle(const std::string& argumentText);
 
-// The arguments of a full command line: the program name (quoted or up to the first blank) and the
-// blanks after it removed.
-std::string ArgumentsAfterProgramName(const std::string& commandLine);
+// The arguments of a full command line: the program name and the blanks after it removed. The name is
+// quoted, or one of the program's own paths (long or short form, any case) followed by a blank, since
+// Windows starts a screen saver with its setting's path unquoted; else it runs up to the first blank.
+std::string ArgumentsAfterProgramName(const std::string& commandLine,
+                                      const std::vector<std::string>& ownPaths);
 
 }  // namespace Vantor_B

@@ -8,11 +8,17 @@ SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include LogicLib.nsh
 !include WinMessages.nsh
+!include FileFunc.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorrel"
 !define DESKTOP_KEY "Control Panel\Desktop"
-; The screen saver that was current before Quorrel came, kept in the uninstall key for the uninstaller.
+; The screen saver that was current before Quorrel came and whether it was switched on, kept in the
+; uninstall key for the uninstaller.
 !define PREVIOUS_SAVER "QuorrelPreviousScreenSaver"
+!define PREVIOUS_ACTIVE "QuorrelPreviousScreenSaveActive"
+; The topmost folder the install made for itself: the uninstaller removes the folders up to it, when empty.
+!define MADE_FOLDER "QuorrelMadeFolder"
+!define CP_JAPANESE 932
 !define SYNCHRONIZE_TERMINATE 0x00100001
 !define WAIT_OBJECT_0 0
 
@@ -29,6 +35,8 @@ BrandingText "Quorrel ${VERSION}"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
 
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE RefuseFolderOutsideCodePage
+!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -39,6 +47,12 @@ BrandingText "Quorrel ${VERSION}"
 !insertmacro MUI_LANGUAGE "Japanese"
 LangString OpenSettingsText ${LANG_ENGLISH} "Open the screen saver settings"
 LangString OpenSettingsText ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
+LangString FolderOutsideCodePageText ${LANG_ENGLISH} "Quorrel cannot run from this folder: its name holds \
+  characters that the language for non-Unicode programs cannot write.$\r$\n$\r$\n$INSTDIR$\r$\n$\r$\n\
+  Please choose another folder."
+LangString FolderOutsideCodePageText ${LANG_JAPANESE} "このフォルダーからは Quorrel を起動できません。\
+  フォルダー名に、Unicode 対応ではないプログラムの言語で書けない文字があります。$\r$\n$\r$\n$INSTDIR$\r$\n$\r$\n\
+  別のフォルダーを選んでください。"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Quorrel"
@@ -81,51 +95,186 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) the Quorre
     Call ${un}CloseWindowTitled
   FunctionEnd
 
-  ; $R0 = 1 when SCRNSAVE.EXE names the Quorrel.scr in $INSTDIR, long or short (the display settings
+  ; $R0 = 1 when SCRNSAVE.EXE names the Quorrel.scr in folder $R3, long or short (the display settings
   ; may store the short form), else 0. Needs the file in place.
-  Function ${un}IsQuorrelScreenSaver
+  Function ${un}NamesQuorrelIn
     StrCpy $R0 0
     ClearErrors
     ReadRegStr $R1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     ${If} ${Errors}
+    ${OrIf} $R3 == ""
       Return
     ${EndIf}
-    GetFullPathName /SHORT $R2 "$INSTDIR\Quorrel.scr"
-    ${If} $R1 == "$INSTDIR\Quorrel.scr"
+    GetFullPathName /SHORT $R2 "$R3\Quorrel.scr"
+    ${If} $R1 == "$R3\Quorrel.scr"
       StrCpy $R0 1
     ${ElseIf} $R2 != ""
     ${AndIf} $R1 == $R2
       StrCpy $R0 1
     ${EndIf}
   FunctionEnd
+
+  ; $R0 = 1 when Quorrel is the current screen saver: the one of the install the registry knows, or the
+  ; one in $INSTDIR (an uninstaller started through another spelling of its folder has it in the first).
+  Function ${un}IsQuorrelScreenSaver
+    ReadRegStr $R3 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    Call ${un}NamesQuorrelIn
+    ${If} $R0 == 0
+      StrCpy $R3 $INSTDIR
+      Call ${un}NamesQuorrelIn
+    ${EndIf}
+  FunctionEnd
+
+  ; Removes the install folder $R3 when empty, then the folders above it up to $R4, the topmost one the
+  ; install made (none when empty), each only when empty.
+  Function ${un}RemoveInstallFolders
+    RMDir $R3
+    ${IfThen} $R4 == "" ${|} Return ${|}
+    StrCpy $R5 $R3
+    ${DoUntil} $R5 == $R4
+      ${GetParent} $R5 $R5
+      ${IfThen} $R5 == "" ${|} Return ${|}
+      RMDir $R5
+    ${Loop}
+  FunctionEnd
 !macroend
 !insertmacro QUORREL_FUNCTIONS ""
 !insertmacro QUORREL_FUNCTIONS "un."
+
+Function .onInit
+  ; The settings dialog's texts are Japanese in code page 932; the screen saver itself runs anywhere.
+  System::Call 'kernel32::GetACP() i .R0'
+  ${If} $R0 != ${CP_JAPANESE}
+    MessageBox MB_OKCANCEL|MB_ICONINFORMATION "Quorrel's settings dialog is in Japanese: it shows its texts \
+      only where Japanese is the language for non-Unicode programs (Control Panel, Region, Administrative, \
+      Change system locale). The screen saver itself runs on this system as it is." /SD IDOK IDOK install
+    Quit
+    install:
+  ${EndIf}
+FunctionEnd
+
+; $R0 = 1 when the system code page for non-Unicode programs writes $INSTDIR unchanged, else 0: the
+; programs reach their files through the 8-bit entry points, and a name mangled there names no file.
+Function CheckFolderCodePage
+  StrCpy $R0 0
+  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w "$INSTDIR", i -1, m .R1, i ${NSIS_MAX_STRLEN}, \
+    p 0, p 0) i .R2'
+  ${If} $R2 != 0
+  ${AndIf} $R1 S== $INSTDIR
+    StrCpy $R0 1
+  ${EndIf}
+FunctionEnd
+
+Function RefuseFolderOutsideCodePage
+  Call CheckFolderCodePage
+  ${If} $R0 == 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(FolderOutsideCodePageText)"
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; Installed before into folder $R3, the old copy goes: its programs and the folders made for it. Its
+; Quorrel.ini waits in the plug-ins folder for the new one, unless that has one of its own (then it stays
+; where it is, and so does its folder).
+Function RemoveOldCopy
+  ${IfNot} ${FileExists} "$INSTDIR\Quorrel.ini"
+  ${AndIf} ${FileExists} "$R3\Quorrel.ini"
+    CopyFiles /SILENT "$R3\Quorrel.ini" "$PLUGINSDIR"
+    ${If} ${FileExists} "$PLUGINSDIR\Quorrel.ini"
+      Delete "$R3\Quorrel.ini"
+    ${EndIf}
+  ${EndIf}
+  Delete "$R3\Quorrel.scr"
+  Delete "$R3\Quorrel.dll"
+  Delete "$R3\Uninstall.exe"
+  ReadRegStr $R4 HKCU "${UNINSTALL_KEY}" "${MADE_FOLDER}"
+  Call RemoveInstallFolders
+FunctionEnd
+
+; $R4 = the topmost folder of $INSTDIR that does not exist yet, empty when $INSTDIR exists.
+Function FindFolderToMake
+  StrCpy $R4 ""
+  StrCpy $R5 $INSTDIR
+  ${DoUntil} ${FileExists} "$R5\*.*"
+    StrCpy $R4 $R5
+    ${GetParent} $R5 $R5
+    ${IfThen} $R5 == "" ${|} ${ExitDo} ${|}
+  ${Loop}
+FunctionEnd
 
 Function OpenScreenSaverSettings
   Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
 FunctionEnd
 
+; Keeps value NAME of KEY in value MEMORY of the uninstall key, or forgets MEMORY when there is no NAME.
+!macro REMEMBER_VALUE KEY NAME MEMORY
+  ClearErrors
+  ReadRegStr $R1 HKCU "${KEY}" "${NAME}"
+  ${If} ${Errors}
+    DeleteRegValue HKCU "${UNINSTALL_KEY}" "${MEMORY}"
+  ${Else}
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "${MEMORY}" $R1
+  ${EndIf}
+!macroend
+
+; The other way round: NAME of KEY as MEMORY remembers it, deleted when MEMORY is not there.
+!macro RESTORE_VALUE KEY NAME MEMORY
+  ClearErrors
+  ReadRegStr $R1 HKCU "${UNINSTALL_KEY}" "${MEMORY}"
+  ${If} ${Errors}
+    DeleteRegValue HKCU "${KEY}" "${NAME}"
+  ${Else}
+    WriteRegStr HKCU "${KEY}" "${NAME}" $R1
+  ${EndIf}
+!macroend
+
 Section
+  ; A silent install gets here with any folder: it ends as failed before it writes anything.
+  Call CheckFolderCodePage
+  ${If} $R0 == 0
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
   Call CloseQuorrel
+  InitPluginsDir
+
+  ; Over an earlier install Quorrel may be current already: then the first install's memory stays.
+  Call IsQuorrelScreenSaver
+  StrCpy $R9 $R0
+  ; One install per user: one in another folder moves here.
+  ReadRegStr $R3 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ReadRegStr $R8 HKCU "${UNINSTALL_KEY}" "${MADE_FOLDER}"
+  ${If} $R3 != ""
+  ${AndIf} $R3 != $INSTDIR
+    Call RemoveOldCopy
+    Call FindFolderToMake
+    StrCpy $R8 $R4
+  ${ElseIfNot} ${FileExists} "$INSTDIR\*.*"
+    Call FindFolderToMake
+    StrCpy $R8 $R4
+  ${EndIf}
+
   SetOutPath "$INSTDIR"
   ; Quorrel.ini, the user's settings, stays as it is.
   File "/oname=Quorrel.scr" "${SCR}"
   File "/oname=Quorrel.dll" "${DLL}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
-
-  ; Over an earlier install Quorrel may be current already: then the first install's memory stays.
-  Call IsQuorrelScreenSaver
-  ${If} $R0 == 0
-    ClearErrors
-    ReadRegStr $R1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-    ${If} ${Errors}
-      DeleteRegValue HKCU "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-    ${Else}
-      WriteRegStr HKCU "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}" $R1
-    ${EndIf}
+  ${If} ${FileExists} "$PLUGINSDIR\Quorrel.ini"
+  ${AndIfNot} ${FileExists} "$INSTDIR\Quorrel.ini"
+    CopyFiles /SILENT "$PLUGINSDIR\Quorrel.ini" "$INSTDIR"
   ${EndIf}
-  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$INSTDIR\Quorrel.scr"
+
+  ${If} $R9 == 0
+    !insertmacro REMEMBER_VALUE "${DESKTOP_KEY}" "SCRNSAVE.EXE" "${PREVIOUS_SAVER}"
+    !insertmacro REMEMBER_VALUE "${DESKTOP_KEY}" "ScreenSaveActive" "${PREVIOUS_ACTIVE}"
+  ${EndIf}
+  ; The short form where the volume has short names: Windows appends " /s" to the value unquoted, and a
+  ; path without blanks survives a program that cuts its name at the first blank.
+  GetFullPathName /SHORT $R1 "$INSTDIR\Quorrel.scr"
+  ${If} $R1 == ""
+    StrCpy $R1 "$INSTDIR\Quorrel.scr"
+  ${EndIf}
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $R1
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quorrel"
@@ -134,6 +283,11 @@ Section
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  ${If} $R8 == ""
+    DeleteRegValue HKCU "${UNINSTALL_KEY}" "${MADE_FOLDER}"
+  ${Else}
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "${MADE_FOLDER}" $R8
+  ${EndIf}
   SectionGetSize 0 $R0
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $R0
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
@@ -145,19 +299,21 @@ Section "Uninstall"
   ; Put the previous screen saver back unless the user has chosen another one since.
   Call un.IsQuorrelScreenSaver
   ${If} $R0 == 1
-    ClearErrors
-    ReadRegStr $R1 HKCU "${UNINSTALL_KEY}" "${PREVIOUS_SAVER}"
-    ${If} ${Errors}
-      DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-    ${Else}
-      WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $R1
-    ${EndIf}
+    !insertmacro RESTORE_VALUE "${DESKTOP_KEY}" "SCRNSAVE.EXE" "${PREVIOUS_SAVER}"
+    !insertmacro RESTORE_VALUE "${DESKTOP_KEY}" "ScreenSaveActive" "${PREVIOUS_ACTIVE}"
   ${EndIf}
   Delete "$INSTDIR\Quorrel.scr"
   Delete "$INSTDIR\Quorrel.dll"
   Delete "$INSTDIR\Quorrel.ini"
   Delete "$INSTDIR\Uninstall.exe"
-  ; Only when empty: whatever else the user put there stays.
+  ; Only when empty: whatever else the user put there stays. The folders above it are named as the
+  ; installer named them, whatever spelling this uninstaller was started through.
   RMDir "$INSTDIR"
+  ReadRegStr $R3 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R3 == ""
+    StrCpy $R3 $INSTDIR
+  ${EndIf}
+  ReadRegStr $R4 HKCU "${UNINSTALL_KEY}" "${MADE_FOLDER}"
+  Call un.RemoveInstallFolders
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -14,6 +14,8 @@ class Win32DialogSystem : public DialogSystem {
     std::optional<std::string> ChooseFile(const std::string& filterDescription,
                                           const std::string& filterPattern, const std::string& title,
                                           uint32_t capacity) override;
+    bool FileExists(const std::string& path) override;
+    size_t CodePageLength(const std::string& text) override;
     void OpenAddress(const std::string& address) override;
     void SetMousePointer(MousePointer pointer) override;
     bool WriteSetting(const std::string& section, const std::string& key, const std::string& value) override;

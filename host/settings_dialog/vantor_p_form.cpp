@@ -67,6 +67,13 @@ void Form::Cmd_BGM_Click() {
     const std::optional<std::string> file =
         system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
     if (!file) return;
+    // Taken, such a name would show as chosen and then never play: the choice stays as it was. One that
+    // fills the whole buffer was cut there by the system.
+    if (!system_.FileExists(*file)) {
+        const bool cut = system_.CodePageLength(*file) + 1 >= FileBufferCapacity;
+        system_.ShowMessage(*file + (cut ? FileTooLongMessage : FileMissingMessage), Vantor_B::kAppTitle);
+        return;
+    }
     settings_.bgmFile = *file;
     controls_.SetFileCaption(settings_.bgmFile);
 }

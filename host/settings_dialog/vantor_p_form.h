@@ -22,6 +22,10 @@ inline constexpr char FileDialogTitle[] = "ﾌｧｲﾙを開く";
 inline constexpr uint32_t FileBufferCapacity = 255;
 // Follows the settings file's path when "設定" could not store the choice.
 inline constexpr char StoreFailedMessage[] = "に設定を保存できません！";
+// Follow the chosen file's name when "..." cannot take it because it names no file: as it stands, or
+// because the system cut it to the file buffer (254 bytes and the NUL; the settings file keeps 255).
+inline constexpr char FileMissingMessage[] = "が見つかりません！";
+inline constexpr char FileTooLongMessage[] = "はﾊﾟｽが長すぎます！(半角254文字まで)";
 
 // The controls of the form, as the behaviour drives them.
 class DialogControls {
@@ -56,6 +60,10 @@ class DialogSystem : public Vantor_B::ZoomPlatform {
     virtual std::optional<std::string> ChooseFile(const std::string& filterDescription,
                                                   const std::string& filterPattern, const std::string& title,
                                                   uint32_t capacity) = 0;
+    // FileExists of the host.
+    virtual bool FileExists(const std::string& path) = 0;
+    // Bytes of the text in the system code page.
+    virtual size_t CodePageLength(const std::string& text) = 0;
     virtual void OpenAddress(const std::string& address) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
     // IniWrite into the settings file; false when the value could not be written.

@@ -16,24 +16,44 @@ constexpr DWORD kWindowWaitMs = 10000;
 // How often the started program is looked at meanwhile.
 constexpr DWORD kWindowPollMs = 15;
 
-}  // namespace
-
-std::string Win32HostPlatform::ArgumentText() {
-    return FromAnsi(Vantor_B::ArgumentsAfterProgramName(GetCommandLineA()));
-}
-
-std::string Win32HostPlatform::HostFolder() {
+// The running program's path in the system code page; empty when it cannot be read.
+std::string ProgramPath() {
     std::vector<char> name(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0) return {};
+        if (length == 0) {
+            return {};
+        }
         if (length < name.size()) {
-            const std::string path = FromAnsi(std::string(name.data(), length));
-            const size_t slash = path.find_last_of('\\');
-            return slash == std::string::npos ? std::string() : path.substr(0, slash);
+            return std::string(name.data(), length);
         }
         name.resize(name.size() * 2);
     }
+}
+
+// The short (8.3) form of an existing path; empty when the system gives none.
+std::string ShortPath(const std::string& path) {
+    const DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0);
+    if (size == 0) {
+        return {};
+    }
+    std::vector<char> name(size);
+    const DWORD length = GetShortPathNameA(path.c_str(), name.data(), size);
+    return length == 0 || length >= size ? std::string() : std::string(name.data(), length);
+}
+
+}  // namespace
+
+std::string Win32HostPlatform::ArgumentText() {
+    const std::string program = ProgramPath();
+    return Vantor_B::ArgumentsAfterProgramName(FromAnsi(GetCommandLineA()),
+                                               {FromAnsi(program), FromAnsi(ShortPath(program))});
+}
+
+std::string Win32HostPlatform::HostFolder() {
+    const std::string path = FromAnsi(ProgramPath());
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 bool Win32HostPlatform::TopLevelWindowExists(const std::string& title) {

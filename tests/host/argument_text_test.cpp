@@ -23,6 +23,8 @@ TEST(PreviewParentHandle, IsReadFromTheFourthCharacterOn) {
 }
 
 TEST(ArgumentsAfterProgramName, DropsTheProgramAndTheBlanksAfterIt) {
+    // Where the command line does not start with one of the program's own paths.
+    const std::vector<std::string> ownPaths = {"C:\\Other\\Quorrel.scr"};
     const std::pair<const char*, const char*> cases[] = {
         {"Quorrel.scr /s", "/s"},
         {"\"C:\\My Saver\\Quorrel.scr\" /p 520", "/p 520"},
@@ -32,9 +34,30 @@ TEST(ArgumentsAfterProgramName, DropsTheProgramAndTheBlanksAfterIt) {
         {"\"C:\\Quorrel.scr\"", ""},
         {"\"C:\\Quorrel.scr", ""},
         {"", ""},
+        {"C:\\My Saver\\Quorrel.scr /s", "Saver\\Quorrel.scr /s"},
     };
     for (const auto& [line, arguments] : cases)
-        EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line), arguments) << line;
+        EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line, ownPaths), arguments) << line;
+}
+
+TEST(ArgumentsAfterProgramName, TakesTheProgramsOwnUnquotedPathWholeAsWindowsStartsASaver) {
+    const std::vector<std::string> ownPaths = {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Quorrel.scr",
+                                               "C:\\users\\Public\\0T7D~1\\Quorrel\\Quorrel.scr"};
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Quorrel.scr /s", "/s"},
+        {"c:\\USERS\\public\\ソフト 表示\\quorrel\\QUORREL.SCR /c:1234", "/c:1234"},
+        {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Quorrel.scr \t/p 1234", "/p 1234"},
+        {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Quorrel.scr", ""},
+        {"C:\\users\\Public\\0t7d~1\\Quorrel\\Quorrel.scr /s", "/s"},
+        {"\"C:\\users\\Public\\ソフト 表示\\Quorrel\\Quorrel.scr\" /s", "/s"},
+        // Only the whole path counts: a longer name, or another folder, is cut at its first blank.
+        {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Quorrel.scrx /s", "表示\\Quorrel\\Quorrel.scrx /s"},
+        {"C:\\users\\Public\\ソフト 表示\\Other\\Quorrel.scr /s", "表示\\Other\\Quorrel.scr /s"},
+        // A full-width letter is another character, not another case.
+        {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Ｑuorrel.scr /s", "表示\\Quorrel\\Ｑuorrel.scr /s"},
+    };
+    for (const auto& [line, arguments] : cases)
+        EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line, ownPaths), arguments) << line;
 }
 
 }  // namespace

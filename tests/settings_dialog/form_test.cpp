@@ -118,6 +118,9 @@ class FakeSystem : public Vantor_P::DialogSystem {
                        std::to_string(capacity));
         return chosenFile;
     }
+    bool FileExists(const std::string& path) override { return path != missingFile; }
+    // The tests' names are ASCII: one byte a character in any code page.
+    size_t CodePageLength(const std::string& text) override { return text.size(); }
     void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
     void SetMousePointer(MousePointer pointer) override {
         log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
@@ -136,6 +139,7 @@ class FakeSystem : public Vantor_P::DialogSystem {
     bool windowRectWorks = true;
     Vantor_B::WindowRect windowRect{270, 165, 755, 439};
     std::optional<std::string> chosenFile;
+    std::string missingFile;
     int writes = 0;
     int failingWrite = -1;  // the write, counted from 0, that fails
 
@@ -344,6 +348,36 @@ TEST(Form, FileChoiceTakesTheChosenPathOrKeepsTheOldOne) {
         EXPECT_EQ(d.controls.fileCaption, expectedFile);
         EXPECT_EQ(d.bgmKind, 2);
         EXPECT_EQ(d.Take().front(), "ChooseFile BGMﾌｧｲﾙ (MP3 WAV)|*.MP3;*.WAV|ﾌｧｲﾙを開く|255");
+    }
+}
+
+TEST(Form, FileChoiceThatNamesNoFileIsRefusedWithAMessageSayingWhy) {
+    const std::string prefix = "C:\\Music\\";
+    const std::string fills = prefix + std::string(254 - prefix.size() - 4, 'a') + ".mp3";
+    const std::string shorter = prefix + std::string(253 - prefix.size() - 4, 'a') + ".mp3";
+    const struct {
+        std::string chosen;
+        bool exists;
+        std::string message;
+    } cases[] = {
+        {"C:\\Music\\Cafe u ?.mp3", false, "C:\\Music\\Cafe u ?.mp3が見つかりません！"},
+        {shorter, false, shorter + "が見つかりません！"},
+        {fills, false, fills + "はﾊﾟｽが長すぎます！(半角254文字まで)"},
+        {fills, true, ""},
+    };
+    for (const auto& [chosen, exists, message] : cases) {
+        Dialog d(2, 0, "C:\\old.mp3");
+        d.form.Form_Load();
+        d.system.chosenFile = chosen;
+        d.system.missingFile = exists ? "" : chosen;
+        d.Take();
+        d.Click(d.cmdBgm);
+        const Log log = d.Take();
+        const std::string expectedFile = message.empty() ? chosen : "C:\\old.mp3";
+        EXPECT_EQ(d.bgmFile, expectedFile) << chosen;
+        EXPECT_EQ(d.controls.fileCaption, expectedFile) << chosen;
+        EXPECT_EQ(log.back(), message.empty() ? "SetFileCaption " + chosen
+                                              : "ShowMessage Quorrel (ScreenSaver): " + message);
     }
 }
 

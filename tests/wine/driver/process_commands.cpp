@@ -28,8 +28,9 @@ unsigned long ExitCode(const Context& context) {
     return code;
 }
 
-bool Start(const Args& args, Context& context) {
-    std::string commandLine = "\"" + args[0] + "\"";
+// The program is always the application name too, so the command line reaches it exactly as built.
+bool StartProgram(const Args& args, Context& context, bool quoteProgram) {
+    std::string commandLine = quoteProgram ? "\"" + args[0] + "\"" : args[0];
     for (size_t i = 1; i < args.size(); ++i) {
         commandLine += " " + args[i];
     }
@@ -46,6 +47,15 @@ bool Start(const Args& args, Context& context) {
     Adopt(context, info.hProcess, info.dwProcessId);
     PrintLine("started pid=" + std::to_string(info.dwProcessId));
     return true;
+}
+
+bool Start(const Args& args, Context& context) {
+    return StartProgram(args, context, true);
+}
+
+// As Windows starts a screen saver: the setting's path with the switch appended, blanks and all.
+bool StartUnquoted(const Args& args, Context& context) {
+    return StartProgram(args, context, false);
 }
 
 bool Attach(const Args& args, Context& context) {
@@ -105,6 +115,9 @@ bool Terminate(const Args&, Context& context) {
 
 const Registration kStart({"start", "PROGRAM [ARG...]   (arguments joined by single spaces, unquoted)", 1, 64,
                            Start});
+const Registration kStartUnquoted({"start-unquoted",
+                                   "PROGRAM [ARG...]   (the same, the program's path unquoted as well)", 1,
+                                   64, StartUnquoted});
 const Registration kAttach({"attach", "WINDOW   (the process owning the window becomes the current one)", 1,
                             1, Attach});
 const Registration kWaitExit({"wait-exit", "MS   (prints: exit code=N)", 1, 1, WaitExit});

@@ -1,8 +1,11 @@
-# The installer of this build in and out of the bench's prefix: it speaks the system's language; silent,
-# it puts the programs with their name, icon and version into the user's Programs folder and makes
-# Quorrel the screen saver; the settings dialog stores a choice there that a run then uses, a reinstall
-# keeps it; the uninstaller ends a running Quorrel, removes everything and gives back the previous
-# screen saver unless the user has chosen another one since.
+# The installer of this build in and out of the bench's prefix: it speaks the system's language (and
+# on a system that is not Japanese says what that means for the settings dialog); it refuses a folder
+# the code page cannot write; silent, it puts the programs with their name, icon and version into the
+# user's Programs folder and makes Quorrel the screen saver by a path without blanks; the settings
+# dialog stores a choice there that a run then uses, a reinstall keeps it, an install into another
+# folder moves it there; the uninstaller, however its path is spelt, ends a running Quorrel, removes
+# everything with the folders made for it and gives back the previous screen saver and its switch,
+# unless the user has chosen another one since.
 source "$QUORREL_BENCH_LIB"
 source "$(dirname "$0")/../dialog/dialog_lib.sh"
 
@@ -14,7 +17,7 @@ PREVIOUS='C:\windows\system32\previous.scr'
 
 # The values of a registry key, one "NAME<tab>DATA" line each; fails when the key does not exist.
 reg_values() {
-  wine reg query "$1" </dev/null 2>/dev/null | tr -d '\r' |
+  wine reg query "$1" </dev/null 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r' |
     sed -n 's/^    \(.*\)    REG_[A-Z_]*    \(.*\)$/\1\t\2/p; s/^    \(.*\)    REG_[A-Z_]*$/\1\t/p'
 }
 # value_of "$(reg_values KEY)" NAME: the data of one value; fails when there is no such value.
@@ -40,10 +43,11 @@ open_file_dialog() {
     sleep 0.1
   done
 }
-# Runs the uninstaller silently and waits for its real end, the install folder gone: it copies itself
-# to the temporary folder and goes on from there.
+# uninstall [PATH]: runs the uninstaller (PATH, by default the Unix path of the one in $DIR) silently
+# and waits for its real end, the install folder gone: it copies itself to the temporary folder and goes
+# on from there.
 uninstall() {
-  wine "$DIR/Uninstall.exe" /S </dev/null >>"$ARTIFACTS/uninstall.txt" 2>&1
+  wine "${1:-$DIR/Uninstall.exe}" /S </dev/null >>"$ARTIFACTS/uninstall.txt" 2>&1
   for _ in $(seq 300); do
     [ -e "$DIR" ] || return 0
     sleep 0.1
@@ -59,7 +63,9 @@ location="$(wine cmd /c echo '%LOCALAPPDATA%' </dev/null | tr -d '\r')\\Programs
 DIR=$(realpath -m "$(winepath -u "$location" </dev/null)")
 programs=$(dirname "$DIR")
 programs_before=$([ -d "$programs" ] && echo 1 || echo 0)
+PUBLIC=$WINEPREFIX/drive_c/users/Public
 undo_install() {
+  rm -rf "$PUBLIC/ソフト 表示" "$PUBLIC/𠮷田"
   put_value "$DESKTOP" SCRNSAVE.EXE "$saver_before"
   put_value "$DESKTOP" ScreenSaveActive "$active_before"
   wine reg delete "$UNINSTALL" /f </dev/null >/dev/null 2>&1 || true
@@ -68,22 +74,75 @@ undo_install() {
 }
 trap 'rc=$?; undo_install; (exit "$rc"); bench_finish' EXIT
 
-# Japanese on a Japanese system, English on any other; closing the first page installs nothing.
+# Japanese on a Japanese system, English on any other, which first hears that the settings dialog needs
+# Japanese for non-Unicode programs; closing the first page installs nothing.
+warning='text=.*settings dialog.* Japanese is the language for non-Unicode programs .*The screen saver itself runs'
 for pair in 'ja_JP.UTF-8:Quorrel セットアップ' 'C.UTF-8:Quorrel Setup'; do
   LANG=${pair%%:*} LC_ALL=${pair%%:*} wine "$SETUP" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 &
   BENCH_BACKGROUND+=($!)
-  drv wait-visible "${pair#*:}" 15000 -- attach "${pair#*:}" -- post last WM_CLOSE -- wait-exit 10000 >/dev/null
+  out=$(drv wait-visible "${pair#*:}" 15000 -- children last)
+  if [ "${pair%%:*}" = C.UTF-8 ]; then
+    expect "$out" "^child .* id=65535 .*$warning" "the warning before installing"
+    message=$(grep -m1 '^window ' <<<"$out")
+    button=$(grep -E '^child .*class=Button .*visible=1 .*text=OK$' <<<"$out")
+    drv send "hwnd=$(field "$button" handle)" BM_CLICK -- wait-no-window "hwnd=$(field "$message" handle)" 10000 >/dev/null
+    out=$(drv wait-visible "${pair#*:}" 15000 -- children last)
+  fi
+  ! grep -q -E "$warning" <<<"$out" || fail "the warning where the first page belongs: $out"
+  drv attach "${pair#*:}" -- post last WM_CLOSE -- wait-exit 10000 >/dev/null
 done
 [ ! -e "$DIR" ] || fail "a cancelled install left $DIR"
 
+# A folder whose name the code page cannot write: the folder page says why and stays; a silent install
+# ends as failed and writes nothing.
+odd='C:\users\Public\𠮷田\Quorrel'
+wine "$SETUP" "/D=$odd" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 &
+BENCH_BACKGROUND+=($!)
+wizard=$(drv wait-visible 'Quorrel セットアップ' 15000 -- children last)
+# The wizard's 次へ, which is インストール on the folder page.
+next=$(grep -E '^child .*class=Button .* id=1 ' <<<"$wizard")
+read -r l t r b < <(field "$next" rect | tr ',' ' ')
+folder_page() { drv children "hwnd=$(field "$wizard" handle)" | grep -q -E 'class=Static .*visible=1 .*text=インストール先の選択$'; }
+click_at $(((l + r) / 2)) $(((t + b) / 2))
+wait_until 10 folder_page || fail "no folder page after the welcome page"
+click_at $(((l + r) / 2)) $(((t + b) / 2))
+# The message box the wizard owns.
+owned_message() { drv windows | grep -m1 -E "^toplevel .*visible=1 .* owner=$(field "$wizard" hwnd) "; }
+wait_until 10 owned_message || fail "no message on インストール"
+message=$(owned_message)
+out=$(drv children "hwnd=$(field "$message" handle)")
+expect "$out" 'id=65535 .*text=このフォルダーからは Quorrel を起動できません。.*書けない文字があります。' "the reason"
+expect "$out" '^C:\\users\\Public\\.*田\\Quorrel' "the folder in the message"
+button=$(grep -E '^child .*class=Button .*visible=1 .*text=OK$' <<<"$out")
+drv send "hwnd=$(field "$button" handle)" BM_CLICK -- wait-no-window "hwnd=$(field "$message" handle)" 10000 >/dev/null
+folder_page || fail "the folder page did not stay"
+drv attach "hwnd=$(field "$wizard" handle)" -- post last WM_CLOSE -- wait-exit 10000 >/dev/null
+rc=0
+wine "$SETUP" /S "/D=$odd" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || rc=$?
+[ "$rc" != 0 ] || fail "the silent install into $odd reported success"
+[ ! -e "$PUBLIC/𠮷田" ] || fail "the refused install made its folder"
+reg_values "$UNINSTALL" >/dev/null && fail "the refused install wrote its uninstall key"
+[ "$(reg_values "$DESKTOP")" = "$desktop" ] || fail "the refused install changed the desktop settings"
+
 put_value "$DESKTOP" SCRNSAVE.EXE "$PREVIOUS"
+put_value "$DESKTOP" ScreenSaveActive 0
 wine "$SETUP" /S </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the silent install failed"
 cmp "$DIR/Quorrel.scr" "$QUORREL_HOST_PROGRAM" || fail "Quorrel.scr is not this build's"
 cmp "$DIR/Quorrel.dll" "$QUORREL_RENDERER_FILE" || fail "Quorrel.dll is not this build's"
 [ -f "$DIR/Uninstall.exe" ] || fail "no Uninstall.exe"
 
+# saver_names_installed: SCRNSAVE.EXE names $DIR/Quorrel.scr by a path without blanks (Windows appends
+# " /s" unquoted); prints that path.
+saver_names_installed() {
+  local saver
+  saver=$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE) || fail "no SCRNSAVE.EXE"
+  [[ $saver != *' '* ]] || fail "SCRNSAVE.EXE has a blank: $saver"
+  [ "$(winepath -u "$saver" </dev/null 2>/dev/null)" -ef "$DIR/Quorrel.scr" ] ||
+    fail "SCRNSAVE.EXE $saver is not $DIR/Quorrel.scr"
+  printf '%s\n' "$saver"
+}
 desktop=$(reg_values "$DESKTOP")
-[ "$(value_of "$desktop" SCRNSAVE.EXE)" = "$location\\Quorrel.scr" ] || fail "SCRNSAVE.EXE: $desktop"
+saver_names_installed >/dev/null
 [ "$(value_of "$desktop" ScreenSaveActive)" = 1 ] || fail "ScreenSaveActive: $desktop"
 key=$(reg_values "$UNINSTALL") || fail "no uninstall key"
 for pair in "DisplayName=Quorrel" "DisplayVersion=$VERSION" "DisplayIcon=$location\\Quorrel.scr" \
@@ -127,10 +186,26 @@ cp "$INI" "$ARTIFACTS/stored.ini"
 wine "$SETUP" /S </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the second silent install failed"
 cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "the reinstall changed Quorrel.ini"
 
-# A run of the installed program plays the stored file with the installed renderer; the uninstaller
-# ends it and takes everything away.
+# Installed into another folder, made by the installer, with a blank and Shift-JIS second bytes 0x5C
+# (ソ, 表) in its name, Quorrel moves there: the old copy and the folder made for it go, Quorrel.ini
+# comes along.
+moved='C:\users\Public\ソフト 表示\Quorrel'
+out=$(drv start "$(winpath "$SETUP")" /S "/D=$moved" -- wait-exit 60000)
+expect "$out" '^exit code=0$' "the install into another folder"
+[ ! -e "$DIR" ] || fail "the old copy is still there: $(ls -A "$DIR")"
+[ "$programs_before" = 1 ] || [ ! -e "$programs" ] || fail "the folder made for the old copy is still there"
+default_dir=$DIR
+DIR="$PUBLIC/ソフト 表示/Quorrel" INI="$PUBLIC/ソフト 表示/Quorrel/Quorrel.ini"
+cmp -s "$INI" "$ARTIFACTS/stored.ini" || fail "Quorrel.ini did not come along"
+[ "$(value_of "$(reg_values "$UNINSTALL")" InstallLocation)" = "$moved" ] || fail "the uninstall key names another folder"
+
+# Started as Windows starts the screen saver, the setting's path with " /s" unquoted, the installed
+# program plays the stored file with the installed renderer; the uninstaller, started through another
+# spelling of its folder, ends it, takes everything away with the folder made for it, and gives back the
+# previous screen saver switched off as it was.
 log=$ARTIFACTS/run.txt
-drv_bg "$log" start "$(winpath "$DIR/Quorrel.scr")" /s -- wait-exit 60000
+saver=$(saver_names_installed)
+drv_bg "$log" start-unquoted "$saver" /s -- wait-exit 60000
 drv wait-window Vantor_Render 30000 -- wait-window Vantor_Main 5000 >/dev/null
 # Every file open by any process (ls fails on processes that end meanwhile).
 open_files() { ls -l /proc/[0-9]*/fd 2>/dev/null || true; }
@@ -141,12 +216,17 @@ done
 grep -q -F "$music" <<<"$(open_files)" || fail "the run does not play the stored music file"
 grep -q -l -F "$DIR/Quorrel.dll" /proc/[0-9]*/maps 2>/dev/null || fail "the installed renderer is not running"
 
-uninstall
+uninstall "$(winpath "$DIR/Uninstall.exe")"
 wait_line "$log" '^exit code=' 10 >/dev/null
 out=$(drv windows)
 ! grep -q -E 'class=(Vantor_Render|Quorrel_RunForm) ' <<<"$out" || fail "Quorrel still runs after uninstalling"
 reg_values "$UNINSTALL" >/dev/null && fail "the uninstall key is still there"
-[ "$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE)" = "$PREVIOUS" ] || fail "the previous screen saver is not back"
+[ ! -e "$PUBLIC/ソフト 表示" ] || fail "the folder the installer made is still there"
+[ -d "$PUBLIC" ] || fail "the uninstaller removed a folder it did not make"
+desktop=$(reg_values "$DESKTOP")
+[ "$(value_of "$desktop" SCRNSAVE.EXE)" = "$PREVIOUS" ] || fail "the previous screen saver is not back: $desktop"
+[ "$(value_of "$desktop" ScreenSaveActive)" = 0 ] || fail "the screen saver is not switched off again: $desktop"
+DIR=$default_dir INI=$default_dir/Quorrel.ini
 
 # A screen saver chosen after the install stays chosen; a settings dialog busy with its open-file
 # dialog is ended all the same.
