@@ -52,7 +52,9 @@ void LoadSettings() {
     // A stale path is dropped whatever the kind, so the dialog never offers a file that has gone.
     if (!BgmFile.empty() && FileExists(BgmFile)) return;
     BgmFile.clear();
-    if (BgmKind == 2) BgmKind = 0;
+    if (BgmKind == kBgmFile) {
+        BgmKind = kBgmNone;
+    }
 }
 
 bool FileExists(const std::string& path) {

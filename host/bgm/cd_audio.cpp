@@ -10,14 +10,12 @@
 namespace Vantor_BGM {
 
 int16_t CdPollActive = 0;
+std::array<char, 255> CdModeBuffer{};
 
 namespace {
 
 constexpr int16_t True = -1;
 constexpr int16_t False = 0;
-
-// Blank at start, so the first poll never reads it as "stopped".
-std::array<char, 255> CdModeBuffer{};
 
 bool IsError(const std::string& reply) {
     return Vantor_B::UpperAscii(reply).find("ERR") != std::string::npos;

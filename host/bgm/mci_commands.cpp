@@ -1,4 +1,5 @@
 #include "bgm_platform.h"
+#include "installed.h"
 #include "vantor_b.h"
 #include "vantor_bgm.h"
 
@@ -9,20 +10,21 @@ namespace {
 constexpr const char* NoCommandText = "コマンド文字列が指定されていません";
 constexpr const char* NoErrorText = "Error (文字列が取れません)";
 
-SoundPlatform* InstalledPlatform = nullptr;
+Vantor_B::Installed<SoundPlatform> installedPlatform("the sound platform");
 
-std::array<char, 512> MciReplyBuffer{};
-std::array<char, 256> MciErrorBuffer{};
 std::string MciLastReply;
 
 }  // namespace
 
+std::array<char, 512> MciReplyBuffer{};
+std::array<char, 256> MciErrorBuffer{};
+
 void UseSoundPlatform(SoundPlatform& platform) {
-    InstalledPlatform = &platform;
+    installedPlatform.Use(platform);
 }
 
 SoundPlatform& Platform() {
-    return *InstalledPlatform;
+    return installedPlatform.Get();
 }
 
 int32_t SendString(const std::string& command, char* reply, uint32_t length) {

@@ -4,12 +4,12 @@
 
 namespace Vantor_BGM {
 
+std::array<char, 30> Mp3ModeBuffer{};
+
 namespace {
 
 constexpr uint32_t SND_ASYNC = 1;
 constexpr uint32_t SND_LOOP = 8;
-
-std::array<char, 30> Mp3ModeBuffer{};
 
 }  // namespace
 

@@ -7,7 +7,6 @@
 #include "ansi_text_win32.h"
 #include "argument_text.h"
 #include "twips_win32.h"
-#include "window_handle_win32.h"
 
 namespace {
 
@@ -15,6 +14,14 @@ namespace {
 constexpr DWORD kWindowWaitMs = 10000;
 // How often the started program is looked at meanwhile.
 constexpr DWORD kWindowPollMs = 15;
+
+HWND WindowOf(intptr_t window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+RECT RectOf(const Vantor_B::WindowRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 }  // namespace
 
@@ -40,15 +47,24 @@ bool Win32HostPlatform::TopLevelWindowExists(const std::string& title) {
     return FindWindowA(nullptr, ToAnsi(title).c_str()) != nullptr;
 }
 
-bool Win32HostPlatform::IsWindow(int32_t handle) {
-    return ::IsWindow(WindowOfHandle(handle)) != FALSE;
+bool Win32HostPlatform::IsWindow(intptr_t window) {
+    return ::IsWindow(WindowOf(window)) != FALSE;
 }
 
-bool Win32HostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) {
+bool Win32HostPlatform::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) {
     RECT area;
-    if (!::GetWindowRect(WindowOfHandle(handle), &area)) return false;
+    if (!::GetWindowRect(WindowOf(window), &area)) {
+        return false;
+    }
     rect = {area.left, area.top, area.right, area.bottom};
     return true;
+}
+
+void Win32HostPlatform::DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
+                                          const Vantor_B::WindowRect& to) {
+    const RECT fromRect = RectOf(from);
+    const RECT toRect = RectOf(to);
+    ::DrawAnimatedRects(WindowOf(window), animation, &fromRect, &toRect);
 }
 
 double Win32HostPlatform::TwipsPerPixelX() {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "bgm_platform.h"
+#include "vantor_bgm.h"
+
 namespace {
 
 void Write(const std::string& text, char* buffer, uint32_t length) {
@@ -36,4 +39,12 @@ int32_t RecordingPlatform::PlaySoundName(const char* name, uint32_t flags) {
     calls.push_back("PlaySound " + std::string(name == nullptr ? "<null>" : name) + "|" +
                     std::to_string(flags));
     return playResult;
+}
+
+void ResetMusicModule() {
+    Vantor_BGM::MciReplyBuffer.fill('\0');
+    Vantor_BGM::MciErrorBuffer.fill('\0');
+    Vantor_BGM::CdModeBuffer.fill('\0');
+    Vantor_BGM::Mp3ModeBuffer.fill('\0');
+    Vantor_BGM::CdPollActive = 0;
 }

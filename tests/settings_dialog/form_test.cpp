@@ -1,13 +1,17 @@
-// The settings dialog's behaviour against fakes of its controls and of the system: the load order, kind
-// selection, the file choice, storing (and failing to), cancelling and the zoom anchor.
+// The settings dialog's behaviour against fakes of its controls and of the system, and the host's fake
+// platform for the settings file and the zoom: the load order, kind selection, the file choice, storing
+// (and failing to), cancelling and the zoom anchor.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
+#include "fake_host_platform.h"
 #include "fake_site.h"
 #include "host_names.h"
 #include "repeat_track.h"
+#include "vantor_b.h"
+#include "vantor_b_zoom.h"
 #include "vantor_p_form.h"
 
 namespace {
@@ -48,7 +52,7 @@ struct DialogButton {
 class FakeControls : public Vantor_P::DialogControls {
   public:
     explicit FakeControls(Log& log) : log_(log) {}
-    intptr_t WindowHandle() override { return 0x520; }
+    intptr_t WindowHandle() override { return 0x520; }  // kDialogWindow
     double ScreenWidth() override { return 15360; }
     double ScreenHeight() override { return 11520; }
     double DialogWidth() override { return 7275; }
@@ -86,11 +90,6 @@ class FakeControls : public Vantor_P::DialogControls {
     Log& log_;
 };
 
-std::string RectText(const Vantor_B::WindowRect& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
 class FakeSystem : public Vantor_P::DialogSystem {
   public:
     explicit FakeSystem(Log& log) : log_(log) {}
@@ -100,17 +99,6 @@ class FakeSystem : public Vantor_P::DialogSystem {
         x = cursorX;
         y = cursorY;
         return true;
-    }
-    bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override {
-        log_.push_back("GetWindowRect " + std::to_string(window));
-        if (!windowRectWorks) return false;
-        rect = windowRect;
-        return true;
-    }
-    void DrawAnimatedRects(intptr_t, int32_t animation, const Vantor_B::WindowRect& from,
-                           const Vantor_B::WindowRect& to) override {
-        log_.push_back("DrawAnimatedRects " + std::to_string(animation) + " " + RectText(from) + " -> " +
-                       RectText(to));
     }
     std::optional<std::string> ChooseFile(const std::string& description, const std::string& pattern,
                                           const std::string& title, uint32_t capacity) override {
@@ -122,30 +110,25 @@ class FakeSystem : public Vantor_P::DialogSystem {
     void SetMousePointer(MousePointer pointer) override {
         log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
     }
-    bool WriteSetting(const std::string& section, const std::string& key, const std::string& value) override {
-        log_.push_back("WriteSetting " + section + " " + key + "=" + value);
-        return writes++ != failingWrite;
-    }
-    std::string SettingsPath() override { return "C:\\Saver\\Quorrel.ini"; }
     void ShowMessage(const std::string& text, const std::string& title) override {
         log_.push_back("ShowMessage " + title + ": " + text);
     }
 
     bool cursorWorks = true;
     int32_t cursorX = 1023, cursorY = 767;
-    bool windowRectWorks = true;
-    Vantor_B::WindowRect windowRect{270, 165, 755, 439};
     std::optional<std::string> chosenFile;
-    int writes = 0;
-    int failingWrite = -1;  // the write, counted from 0, that fails
 
   private:
     Log& log_;
 };
 
+// The dialog's window handle, as its controls give it and the platform knows it.
+constexpr intptr_t kDialogWindow = 0x520;
+
 struct Dialog {
     explicit Dialog(int16_t kind = 0, int16_t track = 0, std::string file = "")
-        : bgmKind(kind),
+        : log(platform.calls),
+          bgmKind(kind),
           bgmRepeatTrack(track),
           bgmFile(std::move(file)),
           cmdBgm(log, "Cmd_BGM"),
@@ -157,7 +140,11 @@ struct Dialog {
           form(controls, system, {bgmKind, bgmRepeatTrack, bgmFile},
                {cmdBgm.command, cmdSet.command, cmdCan.command, cmdEtc.command},
                "https://quorrel.invalid/works") {
+        Vantor_B::UsePlatform(platform);
+        Vantor_B::LastApiResult = 0;
         Vantor_B::ZoomAnchor = {};
+        platform.windowHandles = {kDialogWindow};
+        platform.parentRect = {270, 165, 755, 439};
     }
     Log Take() { return std::exchange(log, {}); }
     void Click(DialogButton& button) {
@@ -165,7 +152,8 @@ struct Dialog {
         button.command.MouseUp(Vantor::LeftButton, 0, 1, 1);
     }
 
-    Log log;
+    host_test::FakeHostPlatform platform;
+    Log& log;
     int16_t bgmKind;
     int16_t bgmRepeatTrack;
     std::string bgmFile;
@@ -194,8 +182,7 @@ TEST(Form, LoadRunsItsStepsInOrder) {
         "SetRepeatText 7",
         "SetFileCaption C:\\Music\\sea.mp3",
         "GetCursorPos",
-        "GetWindowRect 1312",
-        "DrawAnimatedRects 3 1023,767,1023,767 -> 270,165,755,439",
+        "DrawAnimatedRects 1312 3 1023,767,1023,767 -> 270,165,755,439",
         "SetMousePointer 0",
     };
     // The list is filled after the track text and before the file label.
@@ -253,46 +240,44 @@ TEST(Form, PressingAMarkOrItsCaptionSelectsTheKind) {
     }
 }
 
+// The track text goes through TrackFromText, whose conversions geometry_test's table checks.
 TEST(Form, SetWritesTheThreeKeysInOrderThenUnloads) {
-    struct Case {
-        const char* text;
-        const char* stored;
+    Dialog d(1, 9, "C:\\Music\\sea.mp3");
+    d.form.Form_Load();
+    d.controls.repeatText = "3.5";
+    d.Take();
+    d.Click(d.cmdSet);
+    const Log expected = {
+        "WriteProfile C:\\Saver\\Quorrel.ini Section BGM区分=1",
+        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾘﾋﾟｰﾄ=4",
+        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3",
+        "Unload",
     };
-    const Case cases[] = {{"", "0"}, {"abc", "0"}, {"7", "7"}, {"2.5", "2"}, {"3.5", "4"}, {"40000", "0"}};
-    for (const Case& c : cases) {
-        Dialog d(1, 9, "C:\\Music\\sea.mp3");
-        d.form.Form_Load();
-        d.controls.repeatText = c.text;
-        d.Take();
-        d.Click(d.cmdSet);
-        const Log expected = {
-            "WriteSetting Section BGM区分=1",
-            std::string("WriteSetting Section BGMﾘﾋﾟｰﾄ=") + c.stored,
-            "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3",
-            "Unload",
-        };
-        EXPECT_EQ(d.Take(), expected) << c.text;
-        EXPECT_EQ(std::to_string(d.bgmRepeatTrack), c.stored);
-    }
+    EXPECT_EQ(d.Take(), expected);
+    EXPECT_EQ(d.bgmRepeatTrack, 4);
+    EXPECT_EQ(d.platform.profile.at("Section|BGMﾘﾋﾟｰﾄ|C:\\Saver\\Quorrel.ini"), "4");
 }
 
 TEST(Form, SetStopsAtTheFirstFailedWriteAndStaysOpenWithTheChoiceUntilAStoreSucceeds) {
+    const char* keys[] = {"BGM区分", "BGMﾘﾋﾟｰﾄ", "BGMﾌｧｲﾙ"};
     for (int failing = 0; failing < 3; ++failing) {
         Dialog d(1, 9, "C:\\Music\\sea.mp3");
         d.form.Form_Load();
         d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
         d.controls.repeatText = "5";
-        d.system.failingWrite = failing;
+        d.platform.failingKey = keys[failing];
         d.Take();
         d.Click(d.cmdSet);
-        Log expected = {"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=5",
-                        "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3"};
-        expected.resize(size_t(failing) + 1);
+        Log expected = {"WriteProfile C:\\Saver\\Quorrel.ini Section BGM区分=2",
+                        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾘﾋﾟｰﾄ=5",
+                        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3"};
+        expected.resize(static_cast<size_t>(failing) + 1);
         expected.push_back(
             "ShowMessage Quorrel (ScreenSaver): C:\\Saver\\Quorrel.iniに設定を保存できません！");
         EXPECT_EQ(d.Take(), expected) << failing;
         EXPECT_EQ(d.bgmKind, 2);
         EXPECT_EQ(d.bgmFile, "C:\\Music\\sea.mp3");
+        d.platform.failingKey.clear();
         d.Click(d.cmdSet);
         EXPECT_EQ(d.Take().back(), "Unload") << failing;
         EXPECT_EQ(d.bgmRepeatTrack, 5);
@@ -305,8 +290,9 @@ TEST(Form, FileKindWithoutAFileStoresAnEmptyPath) {
     d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
     d.Take();
     d.Click(d.cmdSet);
-    EXPECT_EQ(d.Take(), (Log{"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=0",
-                             "WriteSetting Section BGMﾌｧｲﾙ=", "Unload"}));
+    EXPECT_EQ(d.Take(), (Log{"WriteProfile C:\\Saver\\Quorrel.ini Section BGM区分=2",
+                             "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾘﾋﾟｰﾄ=0",
+                             "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾌｧｲﾙ=", "Unload"}));
 }
 
 TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
@@ -316,18 +302,17 @@ TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
     d.Take();
     d.Click(d.cmdCan);
     d.form.Form_Unload();
-    EXPECT_EQ(d.Take(), (Log{"Unload", "GetWindowRect 1312",
-                             "DrawAnimatedRects 3 270,165,755,439 -> 1023,767,1023,767"}));
+    EXPECT_EQ(d.Take(), (Log{"Unload", "DrawAnimatedRects 1312 3 270,165,755,439 -> 1023,767,1023,767"}));
     EXPECT_EQ(d.bgmRepeatTrack, 3);
 }
 
 TEST(Form, FailedQueriesZoomFromTheTopLeftCornerAndAnEmptyRectangle) {
     Dialog d;
     d.system.cursorWorks = false;
-    d.system.windowRectWorks = false;
+    d.platform.windowHandles.clear();
     d.form.Form_Load();
     const Log log = d.Take();
-    EXPECT_NE(std::find(log.begin(), log.end(), "DrawAnimatedRects 3 0,0,0,0 -> 0,0,0,0"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "DrawAnimatedRects 1312 3 0,0,0,0 -> 0,0,0,0"), log.end());
     EXPECT_EQ(Vantor_B::ZoomAnchor, Vantor_B::ScreenPoint16{});
 }
 
