@@ -53,7 +53,7 @@ void PaintContainerBackground(HWND window, HDC dc) {
 }  // namespace
 
 CommandWindow::CommandWindow(const FontDesc& containerFont)
-    : containerFont_(containerFont), canvas_(window_), command_(*this, canvas_) {}
+    : containerFont_(containerFont), command_(*this, canvas_) {}
 
 std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const RECT& pixels,
                                                      const FontDesc& containerFont,
@@ -134,7 +134,7 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // the face covers everything
         case WM_SIZE:
-            canvas_.Resize(LOWORD(lParam), HIWORD(lParam));
+            canvas_.Resize(window_, LOWORD(lParam), HIWORD(lParam));
             command_.Resize();
             return 0;
         case WM_TIMER:

@@ -21,8 +21,11 @@ HBITMAP SkinBitmap(Skin skin) {
 
 }  // namespace
 
-void GdiFaceCanvas::Resize(int32_t width, int32_t height) {
-    if (image_.Create(window_, width, height)) Clear();
+void GdiFaceCanvas::Resize(HWND window, int32_t width, int32_t height) {
+    window_ = window;
+    if (image_.Create(window, width, height)) {
+        Clear();
+    }
 }
 
 void GdiFaceCanvas::Clear() {
@@ -55,7 +58,10 @@ void GdiFaceCanvas::PaintPicture(Skin skin, const PixelRect& source, const Pixel
 }
 
 void GdiFaceCanvas::Refresh() {
-    InvalidateRect(window_, nullptr, FALSE);
+    // Before its first size the canvas has no window, and a null one would mean the whole screen.
+    if (window_ != nullptr) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
 }
 
 }  // namespace Vantor

@@ -38,7 +38,6 @@ Vantor::PropertyBag StoredButton(std::string_view name) {
 
 class SettingsWindow : public DialogControls {
   public:
-    SettingsWindow() : system_(window_) {}
     ~SettingsWindow() override;
     bool Create();
     void RunModal();
@@ -59,11 +58,13 @@ class SettingsWindow : public DialogControls {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT PanelMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT PanelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
     std::unique_ptr<Vantor::CommandWindow> MakeButton(HWND parent, ChildId id, std::string_view name);
     void TabKey(bool backwards);
 
+    // As CreateWindowExA gave them; their messages during creation come with their own handle.
     HWND window_ = nullptr;
     HWND panel_ = nullptr;
     HWND repeat_ = nullptr;
@@ -71,7 +72,7 @@ class SettingsWindow : public DialogControls {
     PaintedSurface windowImage_;
     PaintedSurface panelImage_;
     PanelContent content_;
-    Win32DialogSystem system_;
+    std::optional<Win32DialogSystem> system_;  // over the window, once it exists
     std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
     std::unique_ptr<Form> form_;  // last: it refers to the buttons
 };
@@ -104,8 +105,8 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
     }
 }
 
-bool RegisterClasses(WNDPROC windowProc) {
-    static const bool registered = [windowProc] {
+bool RegisterClasses(WNDPROC windowProc, WNDPROC panelProc) {
+    static const bool registered = [windowProc, panelProc] {
         const HINSTANCE instance = GetModuleHandleA(nullptr);
         WNDCLASSEXA form{};
         form.cbSize = sizeof form;
@@ -118,6 +119,7 @@ bool RegisterClasses(WNDPROC windowProc) {
             static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON, 16, 16, 0));
         form.lpszClassName = WindowClass;
         WNDCLASSEXA panel = form;
+        panel.lpfnWndProc = panelProc;
         panel.hIcon = panel.hIconSm = nullptr;
         panel.lpszClassName = PanelClass;
         return RegisterClassExA(&form) != 0 && RegisterClassExA(&panel) != 0;
@@ -135,7 +137,9 @@ SettingsWindow::~SettingsWindow() {
 }
 
 bool SettingsWindow::Create() {
-    if (!RegisterClasses(&SettingsWindow::WindowProc)) return false;
+    if (!RegisterClasses(&SettingsWindow::WindowProc, &SettingsWindow::PanelProc)) {
+        return false;
+    }
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     content_.font = Vantor::CreateFontFrom(Vantor::DialogFont());
     for (int mark = 0; mark < 2; ++mark) {
@@ -146,10 +150,13 @@ bool SettingsWindow::Create() {
     const RECT client = PixelRect({0, 0, ClientWidth, ClientHeight});
     RECT outer = client;
     AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
-    CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                    nullptr, instance, this);
-    if (window_ == nullptr) return false;
+    window_ = CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                              nullptr, nullptr, instance, this);
+    if (window_ == nullptr) {
+        return false;
+    }
+    system_.emplace(window_);
 
     const RECT panel = PixelRect(Place("Pic_C").rect);
     panel_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, "", WS_CHILD | WS_VISIBLE,
@@ -171,7 +178,7 @@ bool SettingsWindow::Create() {
     cmdCan_ = MakeButton(window_, CmdCanId, "Cmd_Can");
     cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
     form_ = std::make_unique<Form>(
-        *this, system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
+        *this, *system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
         Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
         QUORREL_HOME_PAGE);
     return true;
@@ -271,28 +278,40 @@ void SettingsWindow::SetFileCaption(const std::string& text) {
     InvalidateRect(panel_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The dialog object comes with the creation message and stays with the window; until then, and for a
+// window that has none, the default handling.
+SettingsWindow* DialogOf(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        if (self->window_ == nullptr) self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    if (window == self->window_) return self->WindowMessage(message, wParam, lParam);
-    if (self->panel_ == nullptr || window == self->panel_) {
-        if (self->panel_ == nullptr) self->panel_ = window;
-        return self->PanelMessage(message, wParam, lParam);
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto result = SurfaceMessage(window_, windowImage_, nullptr, message, wParam)) return *result;
+LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SettingsWindow* self = DialogOf(window, message, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->WindowMessage(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SettingsWindow::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    SettingsWindow* self = DialogOf(panel, message, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(panel, message, wParam, lParam);
+    }
+    return self->PanelMessage(panel, message, wParam, lParam);
+}
+
+LRESULT SettingsWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto result = SurfaceMessage(window, windowImage_, nullptr, message, wParam)) {
+        return *result;
+    }
     switch (message) {
         case WM_SIZE:  // Form_Resize
-            windowImage_.Paint(window_, GradientSurface::Window);
-            InvalidateRect(window_, nullptr, FALSE);
+            windowImage_.Paint(window, GradientSurface::Window);
+            InvalidateRect(window, nullptr, FALSE);
             return 0;
         case WM_COMMAND:
             // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
@@ -301,36 +320,39 @@ LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_ACTIVATE:  // the focused control keeps the focus while another window is active
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = GetFocus();
-                focus_ = IsChild(window_, focus) ? focus : nullptr;
-            } else if (IsChild(window_, focus_)) {
+                focus_ = IsChild(window, focus) ? focus : nullptr;
+            } else if (IsChild(window, focus_)) {
                 SetFocus(focus_);
                 return 0;
             }
             break;
         case WM_CLOSE:  // the close box, "設定" and "ｷｬﾝｾﾙ"
-            if (form_) form_->Form_Unload();
-            DestroyWindow(window_);
+            if (form_) {
+                form_->Form_Unload();
+            }
+            DestroyWindow(window);
             return 0;
-        case WM_NCDESTROY: {
-            const HWND window = std::exchange(window_, nullptr);
+        case WM_NCDESTROY:
+            window_ = nullptr;
             PostQuitMessage(0);
-            return DefWindowProcA(window, message, wParam, lParam);
-        }
+            break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto result = SurfaceMessage(panel_, panelImage_, &content_, message, wParam)) return *result;
+LRESULT SettingsWindow::PanelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto result = SurfaceMessage(panel, panelImage_, &content_, message, wParam)) {
+        return *result;
+    }
     switch (message) {
         case WM_SIZE:  // Form_Resize paints the panel after the window
-            panelImage_.Paint(panel_, GradientSurface::Panel);
-            InvalidateRect(panel_, nullptr, FALSE);
+            panelImage_.Paint(panel, GradientSurface::Panel);
+            InvalidateRect(panel, nullptr, FALSE);
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            SetFocus(panel_);
+            SetFocus(panel);
             const POINT pixel{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             const int kind = KindAt(pixel);
             if (kind >= 0) {
@@ -349,9 +371,10 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_NCDESTROY:
-            return DefWindowProcA(std::exchange(panel_, nullptr), message, wParam, lParam);
+            panel_ = nullptr;
+            break;
     }
-    return DefWindowProcA(panel_, message, wParam, lParam);
+    return DefWindowProcA(panel, message, wParam, lParam);
 }
 
 }  // namespace
