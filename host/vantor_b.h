@@ -21,7 +21,7 @@ HostForms& Forms();
 enum BgmKindValue : int16_t { kBgmNone = 0, kBgmCd = 1, kBgmFile = 2 };
 inline constexpr int16_t kBgmKindCount = 3;
 
-extern int16_t BgmKind;         // a BgmKindValue, or what the settings file held
+extern int16_t BgmKind;  // a BgmKindValue, or what the settings file held
 
 extern int16_t BgmRepeatTrack;  // CD track to repeat, 0 = whole disc
 extern std::string BgmFile;     // full path of the music file

@@ -25,7 +25,9 @@ void RunForm::Form_Load() {
     }
     if (Vantor_B::BgmKind == Vantor_B::kBgmFile) {
         const std::string kind = FileKind(Vantor_B::BgmFile);
-        if (kind == "WAV") Vantor_BGM::WavPlay();
+        if (kind == "WAV") {
+            Vantor_BGM::WavPlay();
+        }
         if (kind == "MP3") {
             Vantor_BGM::Mp3Open();
             Timer1.SetEnabled(true);
@@ -43,11 +45,16 @@ void RunForm::Form_QueryUnload() {
     }
     if (Vantor_B::BgmKind == Vantor_B::kBgmFile) {
         const std::string kind = FileKind(Vantor_B::BgmFile);
-        if (kind == "WAV") Vantor_BGM::WavStop();
-        if (kind == "MP3") Vantor_BGM::Mp3Close();
+        if (kind == "WAV") {
+            Vantor_BGM::WavStop();
+        }
+        if (kind == "MP3") {
+            Vantor_BGM::Mp3Close();
+        }
     }
-    if (Vantor_B::ModeLetter(platform_.ArgumentText()) == "S")
+    if (Vantor_B::ModeLetter(platform_.ArgumentText()) == "S") {
         Vantor_B::CursorCount = platform_.ShowCursor(true);
+    }
     platform_.EndProcess();
 }
 
@@ -61,7 +68,9 @@ void RunForm::Timer2_Timer() {
 }
 
 void RunForm::Timer3_Timer() {
-    if (platform_.TopLevelWindowExists(Vantor_B::kRendererWindowTitle)) return;
+    if (platform_.TopLevelWindowExists(Vantor_B::kRendererWindowTitle)) {
+        return;
+    }
     Timer3.SetEnabled(false);
     Form_QueryUnload();
 }

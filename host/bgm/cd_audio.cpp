@@ -24,12 +24,16 @@ bool IsError(const std::string& reply) {
 // The reply as the number it spells (blanks around it allowed); nothing when it spells none.
 std::optional<double> ReadNumber(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::nullopt;
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
     const size_t last = text.find_last_not_of(' ');
     double value = 0;
     const char* end = text.data() + last + 1;
     const auto [stop, error] = std::from_chars(text.data() + first, end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+    if (error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
     return value;
 }
 
@@ -51,7 +55,9 @@ void CdPoll() {
     const bool stopped = BufferStartsWith(CdModeBuffer, "stopped");
 
     if (Vantor_B::BgmRepeatTrack == 0) {
-        if (stopped) MciPlay("cdaudio", "", "");
+        if (stopped) {
+            MciPlay("cdaudio", "", "");
+        }
         return;
     }
     const std::optional<double> track = ReadNumber(current);

@@ -50,14 +50,20 @@ int32_t MciSend(const std::string& command, std::string& reply) {
 
 std::string MciQuery(const std::string& command) {
     const int32_t code = MciSend(command, MciLastReply);
-    if (code != 0) return "Error:" + std::to_string(code);
+    if (code != 0) {
+        return "Error:" + std::to_string(code);
+    }
     return MciLastReply;
 }
 
 int32_t MciPlay(const std::string& device, const std::string& from, const std::string& to) {
     std::string command = "play " + device;
-    if (!from.empty()) command += " from " + from;
-    if (!to.empty()) command += " to " + to;
+    if (!from.empty()) {
+        command += " from " + from;
+    }
+    if (!to.empty()) {
+        command += " to " + to;
+    }
     return MciSend(command, MciLastReply);
 }
 

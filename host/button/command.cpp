@@ -23,14 +23,18 @@ void Command::Initialize() {
 }
 
 uint8_t Command::Visible() {
-    if (!opaque_) return 0;
+    if (!opaque_) {
+        return 0;
+    }
     ResetLook();
     return 255;
 }
 
 void Command::SetVisible(uint8_t New_Visible) {
     opaque_ = New_Visible != 0;
-    if (opaque_) ResetLook();
+    if (opaque_) {
+        ResetLook();
+    }
     site_.Redraw();
     site_.PropertyChanged("Visible");
 }
@@ -78,7 +82,9 @@ void Command::SetFont(const FontDesc& New_Font) {
 }
 
 void Command::GotFocus() {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     if (buttonState_ != ButtonState::HighLight) {
         Enter(ButtonState::Selected, Skin::Selected);
     } else {
@@ -88,12 +94,18 @@ void Command::GotFocus() {
 }
 
 void Command::LostFocus() {
-    if (!enabled_) return;
-    if (buttonState_ != ButtonState::Normal) Enter(ButtonState::Normal, Skin::Normal);
+    if (!enabled_) {
+        return;
+    }
+    if (buttonState_ != ButtonState::Normal) {
+        Enter(ButtonState::Normal, Skin::Normal);
+    }
 }
 
 void Command::MouseDown(int button, int, float, float) {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     if (button == LeftButton) {
         leftHeld_ = true;
         PaintFace(Skin::Pressed);
@@ -101,8 +113,12 @@ void Command::MouseDown(int button, int, float, float) {
 }
 
 void Command::MouseMove(int, int, float, float) {
-    if (!enabled_) return;
-    if (buttonState_ == ButtonState::Normal) Enter(ButtonState::HighLight, Skin::HighLight);
+    if (!enabled_) {
+        return;
+    }
+    if (buttonState_ == ButtonState::Normal) {
+        Enter(ButtonState::HighLight, Skin::HighLight);
+    }
     // A pointer that comes back while the left button is still held stays in Selected.
     if (buttonState_ == ButtonState::Selected && !leftHeld_) {
         Enter(ButtonState::HighLightSelect, Skin::HighLightSelect);
@@ -110,25 +126,41 @@ void Command::MouseMove(int, int, float, float) {
 }
 
 void Command::MouseUp(int button, int, float, float) {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     if (button == LeftButton) {
         leftHeld_ = false;
-        if (buttonState_ == ButtonState::HighLight) PaintFace(Skin::Normal);
-        if (buttonState_ == ButtonState::HighLightSelect) PaintFace(Skin::HighLightSelect);
+        if (buttonState_ == ButtonState::HighLight) {
+            PaintFace(Skin::Normal);
+        }
+        if (buttonState_ == ButtonState::HighLightSelect) {
+            PaintFace(Skin::HighLightSelect);
+        }
     }
     // Dragged off before the release: no click.
-    if (buttonState_ != ButtonState::Selected && Click) Click();
+    if (buttonState_ != ButtonState::Selected && Click) {
+        Click();
+    }
 }
 
 void Command::TmrMouse_Timer() {
-    if (!site_.PointerOverControl()) PointerLeft();
+    if (!site_.PointerOverControl()) {
+        PointerLeft();
+    }
 }
 
 void Command::ReadProperties(const PropertyBag& bag) {
-    if (const auto enabled = NumberOf(bag.ReadProperty("Enabled", TrueValue))) enabled_ = *enabled != 0;
-    if (const auto caption = TextOf(bag.ReadProperty("Caption", DefaultCaption))) label_.text = *caption;
+    if (const auto enabled = NumberOf(bag.ReadProperty("Enabled", TrueValue))) {
+        enabled_ = *enabled != 0;
+    }
+    if (const auto caption = TextOf(bag.ReadProperty("Caption", DefaultCaption))) {
+        label_.text = *caption;
+    }
     const PropertyValue font = bag.ReadProperty("Font", site_.ContainerFont());
-    if (const auto* stored = std::get_if<FontDesc>(&font)) label_.font = *stored;
+    if (const auto* stored = std::get_if<FontDesc>(&font)) {
+        label_.font = *stored;
+    }
     if (const auto firstRun = NumberOf(bag.ReadProperty("FirstRun", "1"));
         firstRun && Fits<uint8_t>(*firstRun)) {
         firstRun_ = uint8_t(*firstRun);
@@ -176,9 +208,15 @@ void Command::PaintFace(Skin skin) {
 }
 
 void Command::PointerLeft() {
-    if (!enabled_) return;
-    if (buttonState_ == ButtonState::HighLight) Enter(ButtonState::Normal, Skin::Normal);
-    if (buttonState_ == ButtonState::HighLightSelect) Enter(ButtonState::Selected, Skin::Selected);
+    if (!enabled_) {
+        return;
+    }
+    if (buttonState_ == ButtonState::HighLight) {
+        Enter(ButtonState::Normal, Skin::Normal);
+    }
+    if (buttonState_ == ButtonState::HighLightSelect) {
+        Enter(ButtonState::Selected, Skin::Selected);
+    }
 }
 
 void Command::ApplyEnabledLook() {
@@ -188,9 +226,13 @@ void Command::ApplyEnabledLook() {
 }
 
 void Command::ResetLook() {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     label_.enabled = true;
-    if (firstRun_ == 0) label_.colour = 0;
+    if (firstRun_ == 0) {
+        label_.colour = 0;
+    }
     PaintFace(Skin::Normal);
 }
 

@@ -59,7 +59,9 @@ std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const 
                                                      const FontDesc& containerFont,
                                                      const PropertyBag& stored) {
     std::unique_ptr<CommandWindow> button(new CommandWindow(containerFont));
-    if (!RegisterCommandClass(&CommandWindow::WindowProc)) return button;
+    if (!RegisterCommandClass(&CommandWindow::WindowProc)) {
+        return button;
+    }
     // The window's first size message draws the first face.
     CreateWindowExA(0, CommandTypeName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left, pixels.top,
                     pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
@@ -76,7 +78,9 @@ CommandWindow::~CommandWindow() {
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    if (font_ != nullptr) DeleteObject(font_);
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
 }
 
 void CommandWindow::StartPointerWatch(uint32_t milliseconds) {
@@ -91,7 +95,9 @@ bool CommandWindow::PointerOverControl() {
 // The container's stored description does not change while the program runs; only the window's own
 // enabling follows the control's.
 void CommandWindow::PropertyChanged(const std::string& name) {
-    if (name == "Enabled") FollowEnabled();
+    if (name == "Enabled") {
+        FollowEnabled();
+    }
 }
 
 // A disabled button's window takes no mouse input, and the tab ring passes it by.
@@ -117,7 +123,9 @@ LRESULT CALLBACK CommandWindow::WindowProc(HWND window, UINT message, WPARAM wPa
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
     auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         KillTimer(window, TmrMouseId);
         self->window_ = nullptr;
@@ -138,13 +146,17 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             command_.Resize();
             return 0;
         case WM_TIMER:
-            if (wParam == TmrMouseId) command_.TmrMouse_Timer();
+            if (wParam == TmrMouseId) {
+                command_.TmrMouse_Timer();
+            }
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS: {
             // Focus that goes to or comes back from another top-level window never left the button.
             const HWND other = reinterpret_cast<HWND>(wParam);
-            if (GetAncestor(other, GA_ROOT) != GetAncestor(window_, GA_ROOT)) return 0;
+            if (GetAncestor(other, GA_ROOT) != GetAncestor(window_, GA_ROOT)) {
+                return 0;
+            }
             if (message == WM_SETFOCUS) {
                 command_.GotFocus();
             } else {
@@ -179,12 +191,16 @@ void CommandWindow::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
         // Only a left press takes the focus, before the press is handled; the release of any button comes
         // back here wherever the pointer is then.
-        if (button == LeftButton && GetFocus() != window_) SetFocus(window_);
+        if (button == LeftButton && GetFocus() != window_) {
+            SetFocus(window_);
+        }
         SetCapture(window_);
         command_.MouseDown(button, ShiftState(), x, y);
         return;
     }
-    if (HeldButtons(wParam) == 0) ReleaseCapture();
+    if (HeldButtons(wParam) == 0) {
+        ReleaseCapture();
+    }
     // Click may close the dialog and destroy this window: nothing may touch it afterwards.
     command_.MouseUp(button, ShiftState(), x, y);
 }
@@ -192,7 +208,9 @@ void CommandWindow::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
 void CommandWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    if (dc == nullptr) return;
+    if (dc == nullptr) {
+        return;
+    }
     if (command_.Opaque()) {
         canvas_.Image().Show(dc);
     } else {
@@ -205,7 +223,9 @@ void CommandWindow::Paint() {
 void CommandWindow::DrawCaption(HDC dc) {
     const CaptionLabel& label = command_.Label();
     if (font_ == nullptr || !(fontMade_ == label.font)) {
-        if (font_ != nullptr) DeleteObject(font_);
+        if (font_ != nullptr) {
+            DeleteObject(font_);
+        }
         font_ = CreateFontFrom(label.font);
         fontMade_ = label.font;
     }

@@ -29,13 +29,17 @@ void GdiFaceCanvas::Resize(HWND window, int32_t width, int32_t height) {
 }
 
 void GdiFaceCanvas::Clear() {
-    if (image_.Dc() == nullptr) return;
+    if (image_.Dc() == nullptr) {
+        return;
+    }
     const RECT all{0, 0, image_.Width(), image_.Height()};
     FillRect(image_.Dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void GdiFaceCanvas::FillVerticalGradient(const GradientVertex& a, const GradientVertex& b) {
-    if (image_.Dc() == nullptr) return;
+    if (image_.Dc() == nullptr) {
+        return;
+    }
     TRIVERTEX vertices[2] = {{a.x, a.y, a.red, a.green, a.blue, a.alpha},
                              {b.x, b.y, b.red, b.green, b.blue, b.alpha}};
     GRADIENT_RECT rect{0, 1};
@@ -45,9 +49,13 @@ void GdiFaceCanvas::FillVerticalGradient(const GradientVertex& a, const Gradient
 void GdiFaceCanvas::PaintPicture(Skin skin, const PixelRect& source, const PixelRect& destination) {
     HBITMAP picture = SkinBitmap(skin);
     HDC image = image_.Dc();
-    if (image == nullptr || picture == nullptr) return;
+    if (image == nullptr || picture == nullptr) {
+        return;
+    }
     HDC sourceDc = CreateCompatibleDC(image);
-    if (sourceDc == nullptr) return;
+    if (sourceDc == nullptr) {
+        return;
+    }
     const HGDIOBJ previous = SelectObject(sourceDc, picture);
     // Pixel replication: no smoothing of the stretched edges.
     SetStretchBltMode(image, COLORONCOLOR);

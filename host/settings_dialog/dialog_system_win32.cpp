@@ -22,7 +22,9 @@ bool HourglassPointer() {
 bool Win32DialogSystem::GetCursorPos(int32_t& x, int32_t& y) {
     POINT point;
     Vantor_B::LastApiResult = ::GetCursorPos(&point);
-    if (Vantor_B::LastApiResult == 0) return false;
+    if (Vantor_B::LastApiResult == 0) {
+        return false;
+    }
     x = point.x;
     y = point.y;
     return true;
@@ -48,7 +50,9 @@ std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filt
     request.nMaxFileTitle = capacity;
     request.lpstrTitle = ansiTitle.c_str();
     Vantor_B::LastApiResult = GetOpenFileNameA(&request);
-    if (Vantor_B::LastApiResult <= 0) return std::nullopt;
+    if (Vantor_B::LastApiResult <= 0) {
+        return std::nullopt;
+    }
     return FromAnsi(file.data());
 }
 

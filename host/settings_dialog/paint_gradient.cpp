@@ -11,7 +11,9 @@ int32_t GradientLevel(int32_t y, double height) {
 
 std::vector<uint32_t> GradientRows(double height, GradientSurface surface) {
     std::vector<uint32_t> rows;
-    if (height <= 0) return rows;  // a collapsed surface has no rows, and no level: y / 0
+    if (height <= 0) {
+        return rows;  // a collapsed surface has no rows, and no level: y / 0
+    }
     const int32_t last = int32_t(std::nearbyint(height));
     for (int32_t y = 0; y <= last; ++y) {
         const uint32_t v = uint32_t(GradientLevel(y, height));

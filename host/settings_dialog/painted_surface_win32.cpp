@@ -4,7 +4,9 @@ namespace Vantor_P {
 
 void PaintedSurface::Paint(HWND window, GradientSurface surface) {
     RECT client;
-    if (!GetClientRect(window, &client) || !image_.Create(window, client.right, client.bottom)) return;
+    if (!GetClientRect(window, &client) || !image_.Create(window, client.right, client.bottom)) {
+        return;
+    }
     HDC dc = image_.Dc();
     SelectObject(dc, GetStockObject(DC_PEN));
     const auto rows = GradientRows(client.bottom, surface);

@@ -45,7 +45,9 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     const RECT frame = PlaceRect("Shape3(3)");
     FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     DrawLabel(dc, "lbl(15)", DT_CENTER);
-    for (const char* name : KindCaptionNames) DrawLabel(dc, name, DT_LEFT);
+    for (const char* name : KindCaptionNames) {
+        DrawLabel(dc, name, DT_LEFT);
+    }
     DrawLabel(dc, "lbl(14)", DT_LEFT);
 
     // Marks show their 12 x 12 picture at their top-left corner, unscaled.
@@ -75,7 +77,9 @@ int KindAt(POINT pixel) {
     for (int index = 0; index < 3; ++index) {
         const RECT mark = MarkRect(index);
         const RECT caption = PlaceRect(KindCaptionNames[index]);
-        if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) return index;
+        if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) {
+            return index;
+        }
     }
     return -1;
 }

@@ -40,7 +40,9 @@ void Form::Form_Load() {
     }
     ApplyKind();
     controls_.SetRepeatText(FormatTrack(settings_.bgmRepeatTrack));
-    for (const std::string& item : TrackList()) controls_.AddRepeatItem(item);
+    for (const std::string& item : TrackList()) {
+        controls_.AddRepeatItem(item);
+    }
     controls_.SetFileCaption(settings_.bgmFile);
     int32_t x = 0;
     int32_t y = 0;
@@ -84,7 +86,9 @@ void Form::ApplyKind() {
 void Form::Cmd_BGM_Click() {
     const std::optional<std::string> file =
         system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
-    if (!file) return;
+    if (!file) {
+        return;
+    }
     settings_.bgmFile = *file;
     controls_.SetFileCaption(settings_.bgmFile);
 }

@@ -88,7 +88,9 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
             PAINTSTRUCT paint;
             if (HDC dc = BeginPaint(window, &paint)) {
                 surface.Show(dc);
-                if (content != nullptr) PaintPanelContent(dc, *content);
+                if (content != nullptr) {
+                    PaintPanelContent(dc, *content);
+                }
                 EndPaint(window, &paint);
             }
             return 0;
@@ -97,7 +99,9 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
             surface.Show(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_SETCURSOR:
-            if (!HourglassPointer()) return std::nullopt;
+            if (!HourglassPointer()) {
+                return std::nullopt;
+            }
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
             return TRUE;
         default:
@@ -129,10 +133,16 @@ bool RegisterClasses(WNDPROC windowProc, WNDPROC panelProc) {
 
 SettingsWindow::~SettingsWindow() {
     form_.reset();
-    if (window_ != nullptr) DestroyWindow(window_);
-    if (content_.font != nullptr) DeleteObject(content_.font);
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    if (content_.font != nullptr) {
+        DeleteObject(content_.font);
+    }
     for (HBITMAP picture : content_.markPictures) {
-        if (picture != nullptr) DeleteObject(picture);
+        if (picture != nullptr) {
+            DeleteObject(picture);
+        }
     }
 }
 
@@ -151,8 +161,8 @@ bool SettingsWindow::Create() {
     RECT outer = client;
     AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
     window_ = CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                              nullptr, nullptr, instance, this);
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                              outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (window_ == nullptr) {
         return false;
     }
@@ -168,7 +178,9 @@ bool SettingsWindow::Create() {
         0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
         reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
-    if (panel_ == nullptr || repeat_ == nullptr) return false;
+    if (panel_ == nullptr || repeat_ == nullptr) {
+        return false;
+    }
     SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
     // The text field as high as its place: the frame adds three pixels above and below.
     SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), repeat.bottom - repeat.top - 6);
@@ -203,7 +215,9 @@ void SettingsWindow::RunModal() {
             TabKey(GetKeyState(VK_SHIFT) < 0);
             continue;
         }
-        if (window_ != nullptr && IsDialogMessageA(window_, &message)) continue;
+        if (window_ != nullptr && IsDialogMessageA(window_, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -221,7 +235,9 @@ void SettingsWindow::TabKey(bool backwards) {
     };
     const auto windowOf = [&windows](std::string_view name) -> HWND {
         for (const auto& [control, window] : windows) {
-            if (control == name) return window;
+            if (control == name) {
+                return window;
+            }
         }
         return nullptr;
     };
@@ -229,14 +245,18 @@ void SettingsWindow::TabKey(bool backwards) {
     std::string_view current;
     for (HWND focus = GetFocus(); focus != nullptr && current.empty(); focus = GetParent(focus)) {
         for (const auto& [control, window] : windows) {
-            if (window == focus) current = control;
+            if (window == focus) {
+                current = control;
+            }
         }
     }
     const std::string_view next = NextTabStop(current, backwards, [&windowOf](std::string_view name) {
         const HWND window = windowOf(name);
         return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window);
     });
-    if (!next.empty()) SetFocus(windowOf(next));
+    if (!next.empty()) {
+        SetFocus(windowOf(next));
+    }
 }
 
 double SettingsWindow::DialogWidth() {
@@ -315,7 +335,9 @@ LRESULT SettingsWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, 
             return 0;
         case WM_COMMAND:
             // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                return 0;
+            }
             break;
         case WM_ACTIVATE:  // the focused control keeps the focus while another window is active
             if (LOWORD(wParam) == WA_INACTIVE) {
@@ -382,5 +404,7 @@ LRESULT SettingsWindow::PanelMessage(HWND panel, UINT message, WPARAM wParam, LP
 
 void ShowSettingsDialog() {
     Vantor_P::SettingsWindow dialog;
-    if (dialog.Create()) dialog.RunModal();
+    if (dialog.Create()) {
+        dialog.RunModal();
+    }
 }

@@ -33,7 +33,9 @@ std::string Win32HostPlatform::HostFolder() {
     std::vector<char> name(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0) return {};
+        if (length == 0) {
+            return {};
+        }
         if (length < name.size()) {
             const std::string path = FromAnsi(std::string(name.data(), length));
             const size_t slash = path.find_last_of('\\');
@@ -60,8 +62,8 @@ bool Win32HostPlatform::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rec
     return true;
 }
 
-void Win32HostPlatform::DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
-                                          const Vantor_B::WindowRect& to) {
+void Win32HostPlatform::DrawAnimatedRects(intptr_t window, int32_t animation,
+                                          const Vantor_B::WindowRect& from, const Vantor_B::WindowRect& to) {
     const RECT fromRect = RectOf(from);
     const RECT toRect = RectOf(to);
     ::DrawAnimatedRects(WindowOf(window), animation, &fromRect, &toRect);
@@ -86,7 +88,9 @@ void Win32HostPlatform::ShowMessage(const std::string& text, const std::string& 
 bool Win32HostPlatform::CanOpenForReading(const std::string& path) {
     HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
     CloseHandle(file);
     return true;
 }
@@ -123,7 +127,9 @@ void Win32HostPlatform::StartProgram(const std::string& path, const std::string&
     const std::string title = ToAnsi(windowTitle);
     const DWORD start = GetTickCount();
     while (FindWindowA(nullptr, title.c_str()) == nullptr && GetTickCount() - start < kWindowWaitMs) {
-        if (WaitForSingleObject(process.hProcess, kWindowPollMs) != WAIT_TIMEOUT) break;
+        if (WaitForSingleObject(process.hProcess, kWindowPollMs) != WAIT_TIMEOUT) {
+            break;
+        }
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

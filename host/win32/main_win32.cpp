@@ -4,8 +4,8 @@
 #include "forms_win32.h"
 #include "host_platform_win32.h"
 #include "sound_platform_win32.h"
-#include "vantor_bgm.h"
 #include "vantor_b.h"
+#include "vantor_bgm.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Vantor_BGM::UseSoundPlatform(SystemSoundPlatform());

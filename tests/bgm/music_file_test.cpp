@@ -33,8 +33,9 @@ TEST_F(BgmTest, Mp3PollRestartsWhatIsNoLongerPlaying) {
         EXPECT_EQ(Vantor_BGM::Mp3IsPlaying(), c.playing);
         Vantor_BGM::Mp3Poll();
         Calls expected{"mci status MP3Play mode |30", "mci status MP3Play mode |30"};
-        if (!c.playing)
+        if (!c.playing) {
             expected.insert(expected.end(), {"mci stop MP3Play |0", "mci play MP3Play from 0 |0"});
+        }
         EXPECT_EQ(platform.calls, expected);
     }
 }

@@ -18,14 +18,18 @@ int32_t RecordingPlatform::MciSendString(const std::string& command, char* reply
     calls.push_back("mci " + command + " |" + std::to_string(length));
     const auto found = answers.find(command);
     const MciAnswer answer = found == answers.end() ? MciAnswer{} : found->second;
-    if (reply != nullptr && answer.writes) Write(answer.reply, reply, length);
+    if (reply != nullptr && answer.writes) {
+        Write(answer.reply, reply, length);
+    }
     return answer.code;
 }
 
 int32_t RecordingPlatform::MciGetErrorString(int32_t code, char* text, uint32_t length) {
     calls.push_back("error " + std::to_string(code) + " |" + std::to_string(length));
     const auto found = errorTexts.find(code);
-    if (found == errorTexts.end()) return 0;
+    if (found == errorTexts.end()) {
+        return 0;
+    }
     Write(found->second, text, length);
     return 1;
 }

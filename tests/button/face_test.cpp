@@ -87,7 +87,9 @@ TEST_P(FaceTest, CornersKeepTheirSizeAndEdgesStretch) {
     }
     // The inner rectangle is never copied: the gradient shows there.
     for (int y = 4; y < h - 4; ++y) {
-        for (int x = 4; x < w - 4; ++x) ASSERT_EQ(s.at(x, y), GradientRow(y, h, false)) << x << "," << y;
+        for (int x = 4; x < w - 4; ++x) {
+            ASSERT_EQ(s.at(x, y), GradientRow(y, h, false)) << x << "," << y;
+        }
     }
 }
 

@@ -16,8 +16,9 @@ inline std::array<Vantor::Picture, Vantor::SkinCount> CodedSkins() {
     for (int s = 0; s < Vantor::SkinCount; ++s) {
         skins[size_t(s)] = Vantor::Picture(64, 25);
         for (int y = 0; y < 25; ++y) {
-            for (int x = 0; x < 64; ++x)
+            for (int x = 0; x < 64; ++x) {
                 skins[size_t(s)].at(x, y) = Vantor::Rgb(uint32_t(x), uint32_t(y), 0xA0u + s);
+            }
         }
     }
     return skins;

@@ -47,8 +47,9 @@ TEST(Properties, ValuesEqualToTheirDefaultsAreNotStored) {
     b.command.SetCaption("設定");
     PropertyBag bag;
     b.command.WriteProperties(bag);
-    for (const char* key : {"Enabled", "Font", "FirstRun", "FontColour", "Visible"})
+    for (const char* key : {"Enabled", "Font", "FirstRun", "FontColour", "Visible"}) {
         EXPECT_FALSE(bag.Contains(key)) << key;
+    }
     EXPECT_TRUE(bag.Contains("Caption"));
     // The default caption is the same in both directions, so it survives a save and a load.
     b.command.SetCaption("Command");

@@ -48,7 +48,9 @@ bool FakeHostPlatform::CanOpenForReading(const std::string& path) {
 std::string FakeHostPlatform::ReadProfileValue(const std::string& section, const std::string& key,
                                                const std::string& path, uint32_t bufferSize) {
     const auto found = profile.find(section + "|" + key + "|" + path);
-    if (found == profile.end()) return {};
+    if (found == profile.end()) {
+        return {};
+    }
     // The platform fills at most bufferSize - 1 bytes and a NUL.
     const std::string value = found->second.substr(0, bufferSize - 1);
     return value.substr(0, value.find('\0'));

@@ -54,7 +54,9 @@ TEST_F(MainTest, SwitchTable) {
         platform.calls.clear();
         platform.argumentText = c.arguments;
         platform.readableFiles.clear();
-        if (c.rendererPresent) platform.readableFiles.insert("C:\\Saver\\Quorrel.dll");
+        if (c.rendererPresent) {
+            platform.readableFiles.insert("C:\\Saver\\Quorrel.dll");
+        }
         Vantor_B::BgmKind = 0;
         Vantor_B::Main();
         EXPECT_EQ(platform.calls, c.calls) << '"' << c.arguments << "\" renderer " << c.rendererPresent;

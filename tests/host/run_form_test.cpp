@@ -66,10 +66,7 @@ TEST_F(RunFormTest, MusicAndEndForEveryKind) {
     const RunCase cases[] = {
         {0, "", "/s", Lines({watch, {kStart}}), Lines({gone, cursorBack, end})},
         {0, "C:\\m\\a.mp3", "", Lines({watch, {kStart}}), Lines({gone, end})},
-        {1,
-         "",
-         "/s",
-         Lines({watch, kCdOpen, {"StartTimer2 200"}, {kStart}}),
+        {1, "", "/s", Lines({watch, kCdOpen, {"StartTimer2 200"}, {kStart}}),
          Lines({gone, {"StopTimer2"}, kCdClose, cursorBack, end})},
         {2, "C:\\m\\a.wav", "", Lines({watch, WavPlay("C:\\m\\a.wav"), {kStart}}),
          Lines({gone, kWavStop, end})},

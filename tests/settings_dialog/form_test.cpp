@@ -95,7 +95,9 @@ class FakeSystem : public Vantor_P::DialogSystem {
     explicit FakeSystem(Log& log) : log_(log) {}
     bool GetCursorPos(int32_t& x, int32_t& y) override {
         log_.push_back("GetCursorPos");
-        if (!cursorWorks) return false;
+        if (!cursorWorks) {
+            return false;
+        }
         x = cursorX;
         y = cursorY;
         return true;
@@ -167,27 +169,21 @@ TEST(Form, LoadRunsItsStepsInOrder) {
     Dialog d(1, 7, "C:\\Music\\sea.mp3");
     d.form.Form_Load();
     Log expected = {
-        "Move 4042,2470",
-        "Cmd_Etc Initialize 100",
-        "Cmd_Set Initialize 100",
-        "Cmd_Can Initialize 100",
-        "Cmd_BGM Initialize 100",
-        "Cmd_BGM Enabled",
-        "EnableRepeat 0",
-        "ShowMark 0 0",
-        "ShowMark 1 0",
-        "ShowMark 2 0",
-        "ShowMark 1 1",
-        "EnableRepeat 1",
-        "SetRepeatText 7",
-        "SetFileCaption C:\\Music\\sea.mp3",
-        "GetCursorPos",
-        "DrawAnimatedRects 1312 3 1023,767,1023,767 -> 270,165,755,439",
+        "Move 4042,2470",         "Cmd_Etc Initialize 100",
+        "Cmd_Set Initialize 100", "Cmd_Can Initialize 100",
+        "Cmd_BGM Initialize 100", "Cmd_BGM Enabled",
+        "EnableRepeat 0",         "ShowMark 0 0",
+        "ShowMark 1 0",           "ShowMark 2 0",
+        "ShowMark 1 1",           "EnableRepeat 1",
+        "SetRepeatText 7",        "SetFileCaption C:\\Music\\sea.mp3",
+        "GetCursorPos",           "DrawAnimatedRects 1312 3 1023,767,1023,767 -> 270,165,755,439",
         "SetMousePointer 0",
     };
     // The list is filled after the track text and before the file label.
     Log list;
-    for (const std::string& item : Vantor_P::TrackList()) list.push_back("AddRepeatItem " + item);
+    for (const std::string& item : Vantor_P::TrackList()) {
+        list.push_back("AddRepeatItem " + item);
+    }
     const auto fileLabel = std::find(expected.begin(), expected.end(), "SetFileCaption C:\\Music\\sea.mp3");
     expected.insert(fileLabel, list.begin(), list.end());
     EXPECT_EQ(d.Take(), expected);
@@ -208,8 +204,9 @@ TEST(Form, MarksAndEnablingFollowTheKind) {
     for (const Case& c : cases) {
         Dialog d(c.kind);
         d.form.Form_Load();
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(d.controls.marks[size_t(i)], Mark(i == c.selectedMark)) << c.kind << " " << i;
+        }
         EXPECT_EQ(d.controls.repeatEnabled, c.repeat) << c.kind;
         EXPECT_EQ(d.cmdBgm.command.Enabled(), c.fileButton) << c.kind;
     }

@@ -58,7 +58,9 @@ double Coverage(int x, int y, double radius) {
         for (int sx = 0; sx < 4; ++sx) {
             const double dx = x + (sx + 0.5) / 4 - 6.0;
             const double dy = y + (sy + 0.5) / 4 - 6.0;
-            if (dx * dx + dy * dy <= radius * radius) ++inside;
+            if (dx * dx + dy * dy <= radius * radius) {
+                ++inside;
+            }
         }
     }
     return inside / 16.0;
@@ -77,14 +79,15 @@ Picture DrawSkin(Skin skin) {
             const int32_t ring = std::min({dx, dy, dx + dy - 2});
             const bool lower = y >= picture.height - Vantor::FrameSize;
             uint32_t colour = colours.interior;
-            if (ring <= 0)
+            if (ring <= 0) {
                 colour = Outer;
-            else if (ring == 1)
+            } else if (ring == 1) {
                 colour = colours.ring1;
-            else if (ring == 2)
+            } else if (ring == 2) {
                 colour = lower ? colours.lowerRing2 : colours.ring2;
-            else if (ring == 3)
+            } else if (ring == 3) {
                 colour = lower ? colours.lowerRing3 : colours.ring3;
+            }
             picture.at(x, y) = colour;
         }
     }
@@ -99,7 +102,9 @@ Picture DrawRadioMark(bool selected) {
         for (int x = 0; x < 12; ++x) {
             uint32_t colour = Blend(background, rim, Coverage(x, y, 5.8));
             colour = Blend(colour, Rgb(255, 255, 255), Coverage(x, y, 4.6));
-            if (selected) colour = Blend(colour, DarkBlue, Coverage(x, y, 2.6));
+            if (selected) {
+                colour = Blend(colour, DarkBlue, Coverage(x, y, 2.6));
+            }
             picture.at(x, y) = colour;
         }
     }

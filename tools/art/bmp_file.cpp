@@ -53,13 +53,17 @@ std::vector<uint8_t> IconImage(const Vantor::Picture& picture) {
     std::vector<uint8_t> out;
     PutInfoHeader(out, picture, 2, 32, colourBytes + maskBytes);
     for (int32_t y = picture.height - 1; y >= 0; --y) {
-        for (int32_t x = 0; x < picture.width; ++x) Put32(out, picture.at(x, y));
+        for (int32_t x = 0; x < picture.width; ++x) {
+            Put32(out, picture.at(x, y));
+        }
     }
     // The alpha channel decides; the mask marks fully transparent pixels for old systems.
     for (int32_t y = picture.height - 1; y >= 0; --y) {
         std::vector<uint8_t> row(maskRow, 0);
         for (int32_t x = 0; x < picture.width; ++x) {
-            if (picture.at(x, y) >> 24 == 0) row[size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
+            if (picture.at(x, y) >> 24 == 0) {
+                row[size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
+            }
         }
         out.insert(out.end(), row.begin(), row.end());
     }
@@ -91,7 +95,9 @@ std::vector<uint8_t> EncodeBmp24(const Vantor::Picture& picture) {
 }
 
 std::optional<Vantor::Picture> DecodeBmp24(const std::vector<uint8_t>& bytes) {
-    if (bytes.size() < FileHeaderSize + InfoHeaderSize || Get16(bytes, 0) != 0x4D42) return std::nullopt;
+    if (bytes.size() < FileHeaderSize + InfoHeaderSize || Get16(bytes, 0) != 0x4D42) {
+        return std::nullopt;
+    }
     const uint32_t offset = Get32(bytes, 10);
     const int32_t width = int32_t(Get32(bytes, 18));
     const int32_t height = int32_t(Get32(bytes, 22));
@@ -100,7 +106,9 @@ std::optional<Vantor::Picture> DecodeBmp24(const std::vector<uint8_t>& bytes) {
         return std::nullopt;
     }
     const uint32_t rowBytes = RowBytes24(width);
-    if (bytes.size() < offset + size_t(rowBytes) * height) return std::nullopt;
+    if (bytes.size() < offset + size_t(rowBytes) * height) {
+        return std::nullopt;
+    }
     Vantor::Picture picture(width, height);
     for (int32_t y = 0; y < height; ++y) {
         const size_t row = offset + size_t(rowBytes) * (height - 1 - y);
@@ -114,7 +122,9 @@ std::optional<Vantor::Picture> DecodeBmp24(const std::vector<uint8_t>& bytes) {
 
 std::vector<uint8_t> EncodeIcon(const std::vector<Vantor::Picture>& images) {
     std::vector<std::vector<uint8_t>> encoded;
-    for (const auto& image : images) encoded.push_back(IconImage(image));
+    for (const auto& image : images) {
+        encoded.push_back(IconImage(image));
+    }
     std::vector<uint8_t> out;
     Put16(out, 0);
     Put16(out, 1);  // icon
@@ -131,13 +141,17 @@ std::vector<uint8_t> EncodeIcon(const std::vector<Vantor::Picture>& images) {
         Put32(out, offset);
         offset += uint32_t(encoded[i].size());
     }
-    for (const auto& image : encoded) out.insert(out.end(), image.begin(), image.end());
+    for (const auto& image : encoded) {
+        out.insert(out.end(), image.begin(), image.end());
+    }
     return out;
 }
 
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) {
+        return std::nullopt;
+    }
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
