@@ -30,7 +30,8 @@ bool BeyondLargest(const std::string& number) {
     const size_t marker = std::min(number.find('e'), number.size());
     const size_t point = std::min(number.find('.'), marker);
     const size_t first = number.find_first_not_of("0.");
-    const int64_t place = first < point ? int64_t(point - first) : int64_t(point) - int64_t(first) + 1;
+    const int64_t place = first < point ? static_cast<int64_t>(point - first)
+                                        : static_cast<int64_t>(point) - static_cast<int64_t>(first) + 1;
     int exponent = 0;
     if (marker < number.size() &&
         std::from_chars(number.data() + marker + 1, number.data() + number.size(), exponent).ec ==

@@ -163,11 +163,11 @@ void Command::ReadProperties(const PropertyBag& bag) {
     }
     if (const auto firstRun = NumberOf(bag.ReadProperty("FirstRun", "1"));
         firstRun && Fits<uint8_t>(*firstRun)) {
-        firstRun_ = uint8_t(*firstRun);
+        firstRun_ = static_cast<uint8_t>(*firstRun);
     }
     if (const auto colour = NumberOf(bag.ReadProperty("FontColour", "0"));
         colour && *colour >= std::numeric_limits<int32_t>::min() && Fits<uint32_t>(*colour)) {
-        label_.colour = uint32_t(*colour);
+        label_.colour = static_cast<uint32_t>(*colour);
     }
     if (const auto style = NumberOf(bag.ReadProperty("Visible", "1"));
         style && (*style == 0 || *style == 1)) {
@@ -180,9 +180,9 @@ void Command::ReadProperties(const PropertyBag& bag) {
 void Command::WriteProperties(PropertyBag& bag) {
     bag.WriteProperty("Enabled", enabled_ ? TrueValue : 0, TrueValue);
     bag.WriteProperty("Caption", label_.text, DefaultCaption);
-    bag.WriteProperty("FirstRun", int64_t(firstRun_), "1");
+    bag.WriteProperty("FirstRun", static_cast<int64_t>(firstRun_), "1");
     bag.WriteProperty("Font", label_.font, site_.ContainerFont());
-    bag.WriteProperty("FontColour", int64_t(label_.colour), "0");
+    bag.WriteProperty("FontColour", static_cast<int64_t>(label_.colour), "0");
     bag.WriteProperty("Visible", opaque_ ? OpaqueStyle : 0, "1");
     ResetLook();
 }
@@ -201,10 +201,10 @@ void Command::PaintFace(Skin skin) {
             break;  // keeps the direction of the state before
     }
     DrawFace(canvas_, skin, gradientReversed_);
-    const float height = float(canvas_.Height() * site_.TwipsPerPixelY());
+    const float height = static_cast<float>(canvas_.Height() * site_.TwipsPerPixelY());
     label_.top = (height - CaptionLabel::Height - 20) / 2;
     label_.left = 0;
-    label_.width = float(canvas_.Width() * site_.TwipsPerPixelX());
+    label_.width = static_cast<float>(canvas_.Width() * site_.TwipsPerPixelX());
 }
 
 void Command::PointerLeft() {

@@ -36,7 +36,8 @@ int HeldButtons(WPARAM keys) {
 
 COLORREF ColourOf(uint32_t colour) {
     // Platform colour numbers with the top bit set name a system colour.
-    return colour & 0x80000000u ? GetSysColor(int(colour & 0xFF)) : COLORREF(colour & 0xFFFFFF);
+    return colour & 0x80000000u ? GetSysColor(static_cast<int>(colour & 0xFF))
+                                : static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
 // A transparent button shows what its container paints beneath it.
@@ -65,7 +66,8 @@ std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const 
     // The window's first size message draws the first face.
     CreateWindowExA(0, CommandTypeName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left, pixels.top,
                     pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
-                    reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr), button.get());
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                    button.get());
     if (button->window_ != nullptr) {
         button->command_.ReadProperties(stored);
         button->FollowEnabled();
@@ -166,8 +168,8 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_MOUSEMOVE:
             command_.MouseMove(HeldButtons(wParam), ShiftState(),
-                               float(GET_X_LPARAM(lParam) * TwipsPerPixelX()),
-                               float(GET_Y_LPARAM(lParam) * TwipsPerPixelY()));
+                               static_cast<float>(GET_X_LPARAM(lParam) * TwipsPerPixelX()),
+                               static_cast<float>(GET_Y_LPARAM(lParam) * TwipsPerPixelY()));
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -186,8 +188,8 @@ void CommandWindow::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     const int button = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP   ? LeftButton
                        : message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? RightButton
                                                                               : MiddleButton;
-    const float x = float(GET_X_LPARAM(lParam) * TwipsPerPixelX());
-    const float y = float(GET_Y_LPARAM(lParam) * TwipsPerPixelY());
+    const float x = static_cast<float>(GET_X_LPARAM(lParam) * TwipsPerPixelX());
+    const float y = static_cast<float>(GET_Y_LPARAM(lParam) * TwipsPerPixelY());
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
         // Only a left press takes the focus, before the press is handled; the release of any button comes
         // back here wherever the pointer is then.
@@ -247,10 +249,10 @@ void CommandWindow::DrawCaption(HDC dc) {
         RECT shadow = rect;
         OffsetRect(&shadow, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, text.c_str(), int(text.size()), &shadow, format);
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     }
-    DrawTextA(dc, text.c_str(), int(text.size()), &rect, format);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
     SelectObject(dc, previousFont);
 }
 

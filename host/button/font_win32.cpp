@@ -15,7 +15,7 @@ HFONT CreateFontFrom(const FontDesc& font) {
     }
     LOGFONTA description{};
     // Negative: the character height without the internal leading, as point sizes mean it.
-    description.lfHeight = -LONG(std::nearbyint(font.points * dotsPerInch / 72));
+    description.lfHeight = -static_cast<LONG>(std::nearbyint(font.points * dotsPerInch / 72));
     description.lfWeight = font.weight;
     description.lfItalic = font.italic;
     description.lfUnderline = font.underline;

@@ -10,11 +10,11 @@ namespace {
 // The skins are shared by every button and live as long as the process.
 HBITMAP SkinBitmap(Skin skin) {
     static std::array<HBITMAP, SkinCount> skins{};
-    HBITMAP& bitmap = skins[size_t(skin)];
+    HBITMAP& bitmap = skins[static_cast<size_t>(skin)];
     if (bitmap == nullptr) {
-        bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                 MAKEINTRESOURCEA(kSkinResourceFirst + int(skin)),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        bitmap = static_cast<HBITMAP>(LoadImageA(
+            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSkinResourceFirst + static_cast<int>(skin)),
+            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
     return bitmap;
 }

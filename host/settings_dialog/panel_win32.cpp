@@ -18,7 +18,8 @@ void DrawLabel(HDC dc, std::string_view name, UINT alignment) {
     const ControlPlace& place = Place(name);
     RECT rect = PixelRect(place.rect);
     const std::string text = ToAnsi(std::string(place.caption));
-    DrawTextA(dc, text.c_str(), int(text.size()), &rect, alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 
 }  // namespace
@@ -54,8 +55,9 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     HDC pictures = CreateCompatibleDC(dc);
     if (pictures != nullptr) {
         for (int index = 0; index < 3; ++index) {
-            const HGDIOBJ previous =
-                SelectObject(pictures, content.markPictures[size_t(content.marks[size_t(index)])]);
+            const HGDIOBJ previous = SelectObject(
+                pictures,
+                content.markPictures[static_cast<size_t>(content.marks[static_cast<size_t>(index)])]);
             const RECT mark = MarkRect(index);
             BitBlt(dc, mark.left, mark.top, 12, 12, pictures, 0, 0, SRCCOPY);
             SelectObject(pictures, previous);
@@ -68,7 +70,7 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     FrameRect(dc, &file, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     InflateRect(&file, -2, -1);
     const std::string path = ToAnsi(content.fileCaption);
-    DrawTextA(dc, path.c_str(), int(path.size()), &file,
+    DrawTextA(dc, path.c_str(), static_cast<int>(path.size()), &file,
               DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
     SelectObject(dc, previousFont);
 }

@@ -22,7 +22,7 @@ std::string_view NextTabStop(std::string_view current, bool backwards,
     }
     const auto at = std::find_if(ring.begin(), ring.end(),
                                  [current](const ControlPlace* place) { return place->name == current; });
-    const size_t start = at == ring.end() ? 0 : size_t(at - ring.begin()) + 1;
+    const size_t start = at == ring.end() ? 0 : static_cast<size_t>(at - ring.begin()) + 1;
     for (size_t step = 0; step < ring.size(); ++step) {
         const std::string_view name = ring[(start + step) % ring.size()]->name;
         if (canTakeFocus(name)) {

@@ -47,7 +47,7 @@ void Form::Form_Load() {
     int32_t x = 0;
     int32_t y = 0;
     system_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
-    Vantor_B::ZoomAnchor = {int16_t(x), int16_t(y)};
+    Vantor_B::ZoomAnchor = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
     Vantor_B::ZoomOpen(controls_.WindowHandle());
     system_.SetMousePointer(MousePointer::Default);
 }
@@ -61,7 +61,7 @@ void Form::lbl_BGM_MouseDown(int index, int, int, float, float) {
 }
 
 void Form::SelectKind(int index) {
-    settings_.bgmKind = int16_t(index);
+    settings_.bgmKind = static_cast<int16_t>(index);
     ApplyKind();
 }
 

@@ -153,7 +153,7 @@ bool SettingsWindow::Create() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     content_.font = Vantor::CreateFontFrom(Vantor::DialogFont());
     for (int mark = 0; mark < 2; ++mark) {
-        content_.markPictures[size_t(mark)] = static_cast<HBITMAP>(LoadImageA(
+        content_.markPictures[static_cast<size_t>(mark)] = static_cast<HBITMAP>(LoadImageA(
             instance, MAKEINTRESOURCEA(kRadioMarkFirst + mark), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
 
@@ -177,13 +177,13 @@ bool SettingsWindow::Create() {
     repeat_ = CreateWindowExA(
         0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
-        reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(RepeatId)), instance, nullptr);
     if (panel_ == nullptr || repeat_ == nullptr) {
         return false;
     }
     SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
     // The text field as high as its place: the frame adds three pixels above and below.
-    SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), repeat.bottom - repeat.top - 6);
+    SendMessageA(repeat_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), repeat.bottom - repeat.top - 6);
 
     cmdBgm_ = MakeButton(panel_, CmdBgmId, "Cmd_BGM");
     cmdSet_ = MakeButton(window_, CmdSetId, "Cmd_Set");
@@ -272,13 +272,13 @@ double SettingsWindow::DialogHeight() {
 }
 
 void SettingsWindow::Move(int64_t left, int64_t top) {
-    const int x = Vantor_B::PixelsFromTwips(double(left), Vantor_B::TwipsPerPixelX());
-    const int y = Vantor_B::PixelsFromTwips(double(top), Vantor_B::TwipsPerPixelY());
+    const int x = Vantor_B::PixelsFromTwips(static_cast<double>(left), Vantor_B::TwipsPerPixelX());
+    const int y = Vantor_B::PixelsFromTwips(static_cast<double>(top), Vantor_B::TwipsPerPixelY());
     SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SettingsWindow::ShowMark(int index, Mark mark) {
-    content_.marks[size_t(index)] = mark;
+    content_.marks[static_cast<size_t>(index)] = mark;
     const RECT rect = MarkRect(index);
     InvalidateRect(panel_, &rect, FALSE);
 }
@@ -288,8 +288,8 @@ void SettingsWindow::AddRepeatItem(const std::string& text) {
 }
 
 std::string SettingsWindow::RepeatText() {
-    std::string text(size_t(GetWindowTextLengthA(repeat_)) + 1, '\0');
-    text.resize(size_t(GetWindowTextA(repeat_, text.data(), int(text.size()))));
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(repeat_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(repeat_, text.data(), static_cast<int>(text.size()))));
     return FromAnsi(text);
 }
 
@@ -382,8 +382,8 @@ LRESULT SettingsWindow::PanelMessage(HWND panel, UINT message, WPARAM wParam, LP
                                    : message == WM_RBUTTONDOWN ? Vantor::RightButton
                                                                : Vantor::MiddleButton;
                 const RECT mark = MarkRect(kind);
-                const float x = float(pixel.x * Vantor_B::TwipsPerPixelX());
-                const float y = float(pixel.y * Vantor_B::TwipsPerPixelY());
+                const float x = static_cast<float>(pixel.x * Vantor_B::TwipsPerPixelX());
+                const float y = static_cast<float>(pixel.y * Vantor_B::TwipsPerPixelY());
                 if (PtInRect(&mark, pixel)) {
                     form_->Img_BGM_MouseDown(kind, button, 0, x, y);
                 } else {

@@ -50,7 +50,8 @@ TEST(Art, SkinsHaveStretchableEdgesAndHighLightSelectEqualsHighLight) {
         }
         skins.push_back(skin);
     }
-    EXPECT_EQ(skins[size_t(Vantor::Skin::HighLightSelect)], skins[size_t(Vantor::Skin::HighLight)]);
+    EXPECT_EQ(skins[static_cast<size_t>(Vantor::Skin::HighLightSelect)],
+              skins[static_cast<size_t>(Vantor::Skin::HighLight)]);
     for (size_t a = 0; a + 1 < skins.size(); ++a) {
         for (size_t b = a + 1; b + 1 < skins.size(); ++b) {
             EXPECT_NE(skins[a], skins[b]) << a << " " << b;
@@ -74,7 +75,8 @@ TEST(Art, IconHoldsA32PixelImage) {
     const int count = (*bytes)[4] | (*bytes)[5] << 8;
     bool has32 = false;
     for (int i = 0; i < count; ++i) {
-        has32 |= (*bytes)[size_t(6 + 16 * i)] == 32 && (*bytes)[size_t(7 + 16 * i)] == 32;
+        has32 |= (*bytes)[static_cast<size_t>(6 + 16 * i)] == 32 &&
+                 (*bytes)[static_cast<size_t>(7 + 16 * i)] == 32;
     }
     EXPECT_TRUE(has32);
 }

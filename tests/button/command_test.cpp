@@ -142,7 +142,8 @@ const Transition Transitions[] = {
 };
 
 void PrintTo(const Transition& t, std::ostream* out) {
-    *out << "state " << int(t.from) << (t.enabled ? "" : " disabled") << ", event " << int(t.event);
+    *out << "state " << static_cast<int>(t.from) << (t.enabled ? "" : " disabled") << ", event "
+         << static_cast<int>(t.event);
 }
 
 class TransitionTest : public testing::TestWithParam<Transition> {};

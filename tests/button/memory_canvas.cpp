@@ -15,8 +15,8 @@ void MemoryFaceCanvas::FillVerticalGradient(const GradientVertex& a, const Gradi
     }
     // Linear in the 16-bit channels; the high byte is what an 8-bit surface shows.
     const auto channel = [&](uint16_t from, uint16_t to, int32_t step) {
-        const int64_t value = from + (int64_t(to) - from) * step / rows;
-        return uint32_t(value >> 8);
+        const int64_t value = from + (static_cast<int64_t>(to) - from) * step / rows;
+        return static_cast<uint32_t>(value >> 8);
     };
     for (int32_t y = std::max(a.y, 0); y < std::min(b.y, surface_.height); ++y) {
         const int32_t step = y - a.y;
@@ -29,7 +29,7 @@ void MemoryFaceCanvas::FillVerticalGradient(const GradientVertex& a, const Gradi
 }
 
 void MemoryFaceCanvas::PaintPicture(Skin skin, const PixelRect& source, const PixelRect& destination) {
-    const Picture& picture = skins_[size_t(skin)];
+    const Picture& picture = skins_[static_cast<size_t>(skin)];
     if (destination.width <= 0 || destination.height <= 0 || source.width <= 0 || source.height <= 0) {
         return;
     }

@@ -61,8 +61,8 @@ class FakeControls : public Vantor_P::DialogControls {
         Add("Move " + std::to_string(left) + "," + std::to_string(top));
     }
     void ShowMark(int index, Mark mark) override {
-        marks[size_t(index)] = mark;
-        Add("ShowMark " + std::to_string(index) + " " + std::to_string(int(mark)));
+        marks[static_cast<size_t>(index)] = mark;
+        Add("ShowMark " + std::to_string(index) + " " + std::to_string(static_cast<int>(mark)));
     }
     void EnableRepeat(bool enabled) override {
         repeatEnabled = enabled;
@@ -110,7 +110,7 @@ class FakeSystem : public Vantor_P::DialogSystem {
     }
     void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
     void SetMousePointer(MousePointer pointer) override {
-        log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
+        log_.push_back("SetMousePointer " + std::to_string(static_cast<int>(pointer)));
     }
     void ShowMessage(const std::string& text, const std::string& title) override {
         log_.push_back("ShowMessage " + title + ": " + text);
@@ -205,7 +205,8 @@ TEST(Form, MarksAndEnablingFollowTheKind) {
         Dialog d(c.kind);
         d.form.Form_Load();
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(d.controls.marks[size_t(i)], Mark(i == c.selectedMark)) << c.kind << " " << i;
+            EXPECT_EQ(d.controls.marks[static_cast<size_t>(i)], static_cast<Mark>(i == c.selectedMark))
+                << c.kind << " " << i;
         }
         EXPECT_EQ(d.controls.repeatEnabled, c.repeat) << c.kind;
         EXPECT_EQ(d.cmdBgm.command.Enabled(), c.fileButton) << c.kind;
