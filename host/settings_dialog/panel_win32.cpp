@@ -6,8 +6,8 @@
 namespace Vantor_P {
 namespace {
 
-constexpr const char* MarkNames[3] = {"Img_BGM(0)", "Img_BGM(1)", "Img_BGM(2)"};
-constexpr const char* KindCaptionNames[3] = {"lbl_BGM(0)", "lbl_BGM(1)", "lbl_BGM(2)"};
+constexpr const char* MarkNames[Vantor_B::kBgmKindCount] = {"Img_BGM(0)", "Img_BGM(1)", "Img_BGM(2)"};
+constexpr const char* KindCaptionNames[Vantor_B::kBgmKindCount] = {"lbl_BGM(0)", "lbl_BGM(1)", "lbl_BGM(2)"};
 
 RECT PlaceRect(std::string_view name) {
     return PixelRect(Place(name).rect);
@@ -54,7 +54,7 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     // Marks show their 12 x 12 picture at their top-left corner, unscaled.
     HDC pictures = CreateCompatibleDC(dc);
     if (pictures != nullptr) {
-        for (int index = 0; index < 3; ++index) {
+        for (int index = 0; index < Vantor_B::kBgmKindCount; ++index) {
             const HGDIOBJ previous = SelectObject(
                 pictures,
                 content.markPictures[static_cast<size_t>(content.marks[static_cast<size_t>(index)])]);
@@ -76,7 +76,7 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
 }
 
 int KindAt(POINT pixel) {
-    for (int index = 0; index < 3; ++index) {
+    for (int index = 0; index < Vantor_B::kBgmKindCount; ++index) {
         const RECT mark = MarkRect(index);
         const RECT caption = PlaceRect(KindCaptionNames[index]);
         if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) {

@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "host_fixture.h"
+#include "installed.h"
 
 namespace host_test {
 namespace {
@@ -92,6 +93,12 @@ TEST_F(MainTest, PreviewOfNoWindowEndsAtOnce) {
         Vantor_B::Main();
         EXPECT_EQ(platform.calls, Guarded({"EndProcess"})) << arguments;
     }
+}
+
+// A wiring fault shows where it is, not as a crash somewhere in the logic that followed a null pointer.
+TEST(InstalledTest, ReachingForWhatNothingInstalledEndsNamingIt) {
+    const Vantor_B::Installed<int> nothing("the test's platform");
+    EXPECT_DEATH(nothing.Get(), "the test's platform used before the program installed it");
 }
 
 }  // namespace
