@@ -49,10 +49,13 @@ struct DialogButton {
     Vantor::Command command;
 };
 
+// The dialog's window handle, as its controls give it and the platform knows it.
+constexpr intptr_t kDialogWindow = 0x520;
+
 class FakeControls : public Vantor_P::DialogControls {
   public:
     explicit FakeControls(Log& log) : log_(log) {}
-    intptr_t WindowHandle() override { return 0x520; }  // kDialogWindow
+    intptr_t WindowHandle() override { return kDialogWindow; }
     double ScreenWidth() override { return 15360; }
     double ScreenHeight() override { return 11520; }
     double DialogWidth() override { return 7275; }
@@ -123,9 +126,6 @@ class FakeSystem : public Vantor_P::DialogSystem {
   private:
     Log& log_;
 };
-
-// The dialog's window handle, as its controls give it and the platform knows it.
-constexpr intptr_t kDialogWindow = 0x520;
 
 struct Dialog {
     explicit Dialog(int16_t kind = 0, int16_t track = 0, std::string file = "")
