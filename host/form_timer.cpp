@@ -8,7 +8,9 @@ FormTimer::FormTimer(TimerPort& port, int id, uint32_t intervalMs, bool enabled)
 }
 
 void FormTimer::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_) {
+        return;
+    }
     enabled_ = enabled;
     if (enabled) {
         port_.StartTimer(id_, intervalMs_);

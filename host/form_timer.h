@@ -1,5 +1,7 @@
 #pragma once
 // A timer control of a form: an interval and an enabled state; the form's window does the ticking.
+// TimerPort is implemented by the run form's window (run_form_win32.cpp), faked by tests/host's
+// FakeTimers.
 #include <cstdint>
 
 namespace Vantor_B {

@@ -1,6 +1,6 @@
 #pragma once
-// The host's forms, as the start routine opens them. The program wires the real ones once, each built
-// with what it uses; tests put recorders in their place.
+// The host's forms, as the start routine opens them. Implemented by Win32HostForms (host/win32), faked by
+// tests/host's FakeHostForms, which records what was opened.
 #include <cstdint>
 
 namespace Vantor_B {

@@ -1,7 +1,7 @@
 #pragma once
-// The system facilities the host's logic uses: window look-ups, cursor, message box, files, profile,
-// program start and process end.
-// Texts are UTF-8; the Windows implementation converts them at its edge.
+// The system facilities the host's logic uses: window look-ups and animation, cursor, message box, files,
+// profile, program start and process end. Implemented by Win32HostPlatform (host/win32), faked by
+// tests/host's FakeHostPlatform. Texts are UTF-8; the Windows implementation converts them at its edge.
 #include <cstdint>
 #include <string>
 
@@ -21,9 +21,13 @@ struct HostPlatform {
 
     // A top-level window, visible or hidden, with exactly this title exists.
     virtual bool TopLevelWindowExists(const std::string& title) = 0;
-    virtual bool IsWindow(int32_t handle) = 0;
+    // Window handles as the system's own; one from the command line is 32-bit, sign-extended.
+    virtual bool IsWindow(intptr_t window) = 0;
     // False (rectangle untouched) when the window's rectangle cannot be read.
-    virtual bool GetWindowRect(int32_t handle, WindowRect& rect) = 0;
+    virtual bool GetWindowRect(intptr_t window, WindowRect& rect) = 0;
+    // The system's animation of a window opening from or closing into a rectangle, in screen pixels.
+    virtual void DrawAnimatedRects(intptr_t window, int32_t animation, const WindowRect& from,
+                                   const WindowRect& to) = 0;
     virtual double TwipsPerPixelX() = 0;
     virtual double TwipsPerPixelY() = 0;
     // Returns the new cursor display count.

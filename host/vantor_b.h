@@ -9,13 +9,20 @@ namespace Vantor_B {
 struct HostPlatform;
 struct HostForms;
 // Every platform call of the host goes through here, and the start routine opens its forms through
-// Forms(); the program installs the real ones at start.
+// Forms(); the program installs the real ones at start, tests their fakes. Either used before it is
+// installed ends the process with a message on the error output.
 void UsePlatform(HostPlatform& platform);
 HostPlatform& Platform();
 void UseForms(HostForms& forms);
 HostForms& Forms();
 
-extern int16_t BgmKind;         // 0 none, 1 music CD, 2 MP3 or WAV file
+// The values of BgmKind that play something or nothing; a settings file may hold any other number,
+// which plays nothing and selects no kind in the dialog.
+enum BgmKindValue : int16_t { kBgmNone = 0, kBgmCd = 1, kBgmFile = 2 };
+inline constexpr int16_t kBgmKindCount = 3;
+
+extern int16_t BgmKind;  // a BgmKindValue, or what the settings file held
+
 extern int16_t BgmRepeatTrack;  // CD track to repeat, 0 = whole disc
 extern std::string BgmFile;     // full path of the music file
 extern int32_t CursorCount;     // display count after an "S" run hid the cursor

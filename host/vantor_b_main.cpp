@@ -40,7 +40,9 @@ void Main() {
         return;
     }
 
-    if (ModeLetter(platform.ArgumentText()) == "S") CursorCount = platform.ShowCursor(false);
+    if (ModeLetter(platform.ArgumentText()) == "S") {
+        CursorCount = platform.ShowCursor(false);
+    }
     Forms().LoadRunForm();
 }
 

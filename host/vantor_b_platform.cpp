@@ -1,27 +1,36 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "installed.h"
 #include "vantor_b.h"
 
 namespace Vantor_B {
 namespace {
 
-HostPlatform* installedPlatform = nullptr;
-HostForms* installedForms = nullptr;
+Installed<HostPlatform> installedPlatform("the host platform");
+Installed<HostForms> installedForms("the host forms");
 
 }  // namespace
 
+void NothingInstalled(const char* what) {
+    std::fprintf(stderr, "Quorrel: %s used before the program installed it\n", what);
+    std::abort();
+}
+
 void UsePlatform(HostPlatform& platform) {
-    installedPlatform = &platform;
+    installedPlatform.Use(platform);
 }
 
 HostPlatform& Platform() {
-    return *installedPlatform;
+    return installedPlatform.Get();
 }
 
 void UseForms(HostForms& forms) {
-    installedForms = &forms;
+    installedForms.Use(forms);
 }
 
 HostForms& Forms() {
-    return *installedForms;
+    return installedForms.Get();
 }
 
 }  // namespace Vantor_B

@@ -26,7 +26,9 @@ void LoadInteger(int16_t& global, const char* key) {
         global = 0;
         return;
     }
-    if (const std::optional<int16_t> number = SettingsInteger(value)) global = *number;
+    if (const std::optional<int16_t> number = SettingsInteger(value)) {
+        global = *number;
+    }
 }
 
 }  // namespace
@@ -50,14 +52,20 @@ void LoadSettings() {
     LoadInteger(BgmRepeatTrack, kKeyBgmRepeatTrack);
     BgmFile = IniRead(kSettingsSection, kKeyBgmFile, SettingsPath());
     // A stale path is dropped whatever the kind, so the dialog never offers a file that has gone.
-    if (!BgmFile.empty() && FileExists(BgmFile)) return;
+    if (!BgmFile.empty() && FileExists(BgmFile)) {
+        return;
+    }
     BgmFile.clear();
-    if (BgmKind == 2) BgmKind = 0;
+    if (BgmKind == kBgmFile) {
+        BgmKind = kBgmNone;
+    }
 }
 
 bool FileExists(const std::string& path) {
     std::string file = path;
-    if (!file.empty() && file.back() == '\\') file.pop_back();
+    if (!file.empty() && file.back() == '\\') {
+        file.pop_back();
+    }
     return !file.empty() && Platform().CanOpenForReading(file);
 }
 

@@ -1,5 +1,8 @@
 #include "vantor_b_zoom.h"
 
+#include "host_platform.h"
+#include "vantor_b.h"
+
 namespace Vantor_B {
 
 ScreenPoint16 ZoomAnchor;
@@ -12,13 +15,15 @@ WindowRect AnchorRect() {
 
 }  // namespace
 
-void ZoomOpen(intptr_t window, ZoomPlatform& platform) {
+void ZoomOpen(intptr_t window) {
+    HostPlatform& platform = Platform();
     WindowRect to;
     platform.GetWindowRect(window, to);
     platform.DrawAnimatedRects(window, CaptionAnimation, AnchorRect(), to);
 }
 
-void ZoomClose(intptr_t window, ZoomPlatform& platform) {
+void ZoomClose(intptr_t window) {
+    HostPlatform& platform = Platform();
     WindowRect from;
     platform.GetWindowRect(window, from);
     platform.DrawAnimatedRects(window, CaptionAnimation, from, AnchorRect());

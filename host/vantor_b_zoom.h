@@ -3,8 +3,6 @@
 // cursor was when it loaded, and shrinks back into that point when it closes.
 #include <cstdint>
 
-#include "host_platform.h"
-
 namespace Vantor_B {
 
 struct ScreenPoint16 {
@@ -17,16 +15,8 @@ extern ScreenPoint16 ZoomAnchor;
 
 inline constexpr int32_t CaptionAnimation = 3;  // IDANI_CAPTION
 
-class ZoomPlatform {
-  public:
-    virtual ~ZoomPlatform() = default;
-    // False (rectangle untouched) when the rectangle cannot be read.
-    virtual bool GetWindowRect(intptr_t window, WindowRect& rect) = 0;
-    virtual void DrawAnimatedRects(intptr_t window, int32_t animation, const WindowRect& from,
-                                   const WindowRect& to) = 0;
-};
-
-void ZoomOpen(intptr_t window, ZoomPlatform& platform);
-void ZoomClose(intptr_t window, ZoomPlatform& platform);
+// A rectangle that cannot be read animates as an empty one at the screen's corner.
+void ZoomOpen(intptr_t window);
+void ZoomClose(intptr_t window);
 
 }  // namespace Vantor_B

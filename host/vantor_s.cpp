@@ -4,6 +4,7 @@
 #include "host_names.h"
 #include "host_text.h"
 #include "vantor_b.h"
+#include "vantor_bgm.h"
 
 namespace Vantor_S {
 
@@ -11,23 +12,24 @@ std::string FileKind(const std::string& path) {
     return Vantor_B::UpperAscii(path.size() < 3 ? path : path.substr(path.size() - 3));
 }
 
-RunForm::RunForm(Vantor_B::HostPlatform& platform, Music& music, Vantor_B::TimerPort& timers)
-    : Timer1(timers, kTimer1, 1000, false),
-      Timer2(timers, kTimer2, 200, false),
-      Timer3(timers, kTimer3, 50, true),
-      platform_(platform),
-      music_(music) {}
+RunForm::RunForm(Vantor_B::HostPlatform& platform, Vantor_B::TimerPort& timers)
+    : Timer1(timers, kTimer1, kMp3RepeatMs, false),
+      Timer2(timers, kTimer2, kCdPollMs, false),
+      Timer3(timers, kTimer3, kRendererWatchMs, true),
+      platform_(platform) {}
 
 void RunForm::Form_Load() {
-    if (Vantor_B::BgmKind == 1) {
-        music_.CdOpen();
+    if (Vantor_B::BgmKind == Vantor_B::kBgmCd) {
+        Vantor_BGM::CdOpen();
         Timer2.SetEnabled(true);
     }
-    if (Vantor_B::BgmKind == 2) {
+    if (Vantor_B::BgmKind == Vantor_B::kBgmFile) {
         const std::string kind = FileKind(Vantor_B::BgmFile);
-        if (kind == "WAV") music_.WavPlay();
+        if (kind == "WAV") {
+            Vantor_BGM::WavPlay();
+        }
         if (kind == "MP3") {
-            music_.Mp3Open();
+            Vantor_BGM::Mp3Open();
             Timer1.SetEnabled(true);
         }
     }
@@ -39,29 +41,36 @@ void RunForm::Form_QueryUnload() {
     // A CD whose polling stopped after a device error is left as it is.
     if (Timer2.Enabled()) {
         Timer2.SetEnabled(false);
-        music_.CdClose();
+        Vantor_BGM::CdClose();
     }
-    if (Vantor_B::BgmKind == 2) {
+    if (Vantor_B::BgmKind == Vantor_B::kBgmFile) {
         const std::string kind = FileKind(Vantor_B::BgmFile);
-        if (kind == "WAV") music_.WavStop();
-        if (kind == "MP3") music_.Mp3Close();
+        if (kind == "WAV") {
+            Vantor_BGM::WavStop();
+        }
+        if (kind == "MP3") {
+            Vantor_BGM::Mp3Close();
+        }
     }
-    if (Vantor_B::ModeLetter(platform_.ArgumentText()) == "S")
+    if (Vantor_B::ModeLetter(platform_.ArgumentText()) == "S") {
         Vantor_B::CursorCount = platform_.ShowCursor(true);
+    }
     platform_.EndProcess();
 }
 
 void RunForm::Timer1_Timer() {
-    music_.Mp3Poll();
+    Vantor_BGM::Mp3Poll();
 }
 
 void RunForm::Timer2_Timer() {
-    music_.CdPoll();
-    Timer2.SetEnabled(music_.CdPollActive());
+    Vantor_BGM::CdPoll();
+    Timer2.SetEnabled(Vantor_BGM::CdPollActive != 0);
 }
 
 void RunForm::Timer3_Timer() {
-    if (platform_.TopLevelWindowExists(Vantor_B::kRendererWindowTitle)) return;
+    if (platform_.TopLevelWindowExists(Vantor_B::kRendererWindowTitle)) {
+        return;
+    }
     Timer3.SetEnabled(false);
     Form_QueryUnload();
 }

@@ -71,6 +71,8 @@ void Zoom(HWND window, int32_t factor) {
 int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     ShowCursor(FALSE);
 
+    // No instance handle, for the class as for the window: this renderer has always registered them so,
+    // and the system then takes the program's own. Setting one changes nothing a user sees.
     WNDCLASSA windowClass = {};
     windowClass.style = kClassStyle;
     windowClass.lpfnWndProc = RenderWindowProc;
@@ -113,6 +115,8 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
 int PresentFrame(const PaletteEntry* frame) {
     FrameToPaint = frame;
     InvalidateRect(RenderWindow, nullptr, TRUE);
+    // Sent, not left to the queue: the frame is shown now, before the next one is drawn, however busy
+    // the queue is. The window procedure paints without BeginPaint, so a sent WM_PAINT is safe here.
     SendMessageA(RenderWindow, WM_PAINT, 0, 0);
 
     // Only this window's messages: anything else waits for its own owner.
@@ -121,6 +125,8 @@ int PresentFrame(const PaletteEntry* frame) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    // The renderer's only pause: one yield of the processor per frame, so that programs of equal priority
+    // run between frames. There is no frame-rate limit, and none is wanted here.
     Sleep(0);
     return 1;
 }

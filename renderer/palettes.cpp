@@ -9,12 +9,13 @@
 #include "noise.h"
 #include "round_even.h"
 
+namespace {
+
+// One channel's gamma exponent: the noise at the current clock reading plus the channel's offset.
 double PaletteChannelExponent(int noiseOffset) {
     const double tau = static_cast<double>(ReadClock()) * 0.0001;
     return ChannelExponent(OctaveNoise(tau + noiseOffset, kNoiseOctaves));
 }
-
-namespace {
 
 // ln(j / 255) never changes, so it is taken once rather than 1,530 times a frame.
 struct LevelLogs {
@@ -44,13 +45,14 @@ struct ChannelRamp {
     }
 };
 
-ChannelRamp ramps[6];
+// By palette (corner, axis) and channel (red, green, blue).
+ChannelRamp ramps[2][3];
 
-void FillPalette(PaletteEntry* palette, int noiseOffset) {
+void FillPalette(PaletteEntry* palette, ChannelRamp (&channels)[3], int noiseOffset) {
     // Each channel reads the clock on its own, red first.
-    const uint8_t* red = ramps[noiseOffset].For(PaletteChannelExponent(noiseOffset));
-    const uint8_t* green = ramps[noiseOffset + 1].For(PaletteChannelExponent(noiseOffset + 1));
-    const uint8_t* blue = ramps[noiseOffset + 2].For(PaletteChannelExponent(noiseOffset + 2));
+    const uint8_t* red = channels[0].For(PaletteChannelExponent(noiseOffset));
+    const uint8_t* green = channels[1].For(PaletteChannelExponent(noiseOffset + 1));
+    const uint8_t* blue = channels[2].For(PaletteChannelExponent(noiseOffset + 2));
     for (int j = 0; j < kPaletteSize; ++j) {
         palette[j].blue = blue[j];
         palette[j].green = green[j];
@@ -61,6 +63,6 @@ void FillPalette(PaletteEntry* palette, int noiseOffset) {
 }  // namespace
 
 void BuildPalettes() {
-    FillPalette(CornerPalette, kCornerNoiseOffset);
-    FillPalette(AxisPalette, kAxisNoiseOffset);
+    FillPalette(CornerPalette, ramps[0], kCornerNoiseOffset);
+    FillPalette(AxisPalette, ramps[1], kAxisNoiseOffset);
 }

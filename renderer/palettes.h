@@ -6,6 +6,4 @@ inline constexpr int kPaletteSize = 256;
 inline constexpr int kCornerNoiseOffset = 0;
 inline constexpr int kAxisNoiseOffset = 3;
 
-// One channel's gamma exponent: the noise at the current clock reading plus the channel's offset.
-double PaletteChannelExponent(int noiseOffset);
 void BuildPalettes();

@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64
+  clang-format
   wine wine64 xvfb x11-utils xdotool imagemagick
   libx11-dev libxext-dev
   locales fonts-ipafont-gothic

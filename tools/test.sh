@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/setup.sh
+bash tools/check-format.sh
 
 cmake --preset native >/dev/null
 cmake --build --preset native

@@ -1,5 +1,6 @@
 #pragma once
-// What the parts of the music module share: the installed platform and the fixed-buffer helpers.
+// What the parts of the music module share: the installed platform, the module's reply buffers and the
+// fixed-buffer helpers.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -11,6 +12,14 @@
 namespace Vantor_BGM {
 
 SoundPlatform& Platform();
+
+// The module's reply buffers live as long as the process and keep what the platform last wrote into
+// them: a query that writes nothing leaves the previous reply in place. Blank at start, so the first
+// poll never reads a mode.
+extern std::array<char, 512> MciReplyBuffer;
+extern std::array<char, 256> MciErrorBuffer;
+extern std::array<char, 255> CdModeBuffer;
+extern std::array<char, 30> Mp3ModeBuffer;
 
 // mciSendString straight to the platform; the code also goes to LastApiResult.
 int32_t SendString(const std::string& command, char* reply, uint32_t length);

@@ -10,14 +10,12 @@
 namespace Vantor_BGM {
 
 int16_t CdPollActive = 0;
+std::array<char, 255> CdModeBuffer{};
 
 namespace {
 
 constexpr int16_t True = -1;
 constexpr int16_t False = 0;
-
-// Blank at start, so the first poll never reads it as "stopped".
-std::array<char, 255> CdModeBuffer{};
 
 bool IsError(const std::string& reply) {
     return Vantor_B::UpperAscii(reply).find("ERR") != std::string::npos;
@@ -26,12 +24,16 @@ bool IsError(const std::string& reply) {
 // The reply as the number it spells (blanks around it allowed); nothing when it spells none.
 std::optional<double> ReadNumber(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::nullopt;
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
     const size_t last = text.find_last_not_of(' ');
     double value = 0;
     const char* end = text.data() + last + 1;
     const auto [stop, error] = std::from_chars(text.data() + first, end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+    if (error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
     return value;
 }
 
@@ -53,7 +55,9 @@ void CdPoll() {
     const bool stopped = BufferStartsWith(CdModeBuffer, "stopped");
 
     if (Vantor_B::BgmRepeatTrack == 0) {
-        if (stopped) MciPlay("cdaudio", "", "");
+        if (stopped) {
+            MciPlay("cdaudio", "", "");
+        }
         return;
     }
     const std::optional<double> track = ReadNumber(current);

@@ -1,4 +1,5 @@
 #include "bgm_platform.h"
+#include "installed.h"
 #include "vantor_b.h"
 #include "vantor_bgm.h"
 
@@ -9,20 +10,21 @@ namespace {
 constexpr const char* NoCommandText = "コマンド文字列が指定されていません";
 constexpr const char* NoErrorText = "Error (文字列が取れません)";
 
-SoundPlatform* InstalledPlatform = nullptr;
+Vantor_B::Installed<SoundPlatform> installedPlatform("the sound platform");
 
-std::array<char, 512> MciReplyBuffer{};
-std::array<char, 256> MciErrorBuffer{};
 std::string MciLastReply;
 
 }  // namespace
 
+std::array<char, 512> MciReplyBuffer{};
+std::array<char, 256> MciErrorBuffer{};
+
 void UseSoundPlatform(SoundPlatform& platform) {
-    InstalledPlatform = &platform;
+    installedPlatform.Use(platform);
 }
 
 SoundPlatform& Platform() {
-    return *InstalledPlatform;
+    return installedPlatform.Get();
 }
 
 int32_t SendString(const std::string& command, char* reply, uint32_t length) {
@@ -48,14 +50,20 @@ int32_t MciSend(const std::string& command, std::string& reply) {
 
 std::string MciQuery(const std::string& command) {
     const int32_t code = MciSend(command, MciLastReply);
-    if (code != 0) return "Error:" + std::to_string(code);
+    if (code != 0) {
+        return "Error:" + std::to_string(code);
+    }
     return MciLastReply;
 }
 
 int32_t MciPlay(const std::string& device, const std::string& from, const std::string& to) {
     std::string command = "play " + device;
-    if (!from.empty()) command += " from " + from;
-    if (!to.empty()) command += " to " + to;
+    if (!from.empty()) {
+        command += " from " + from;
+    }
+    if (!to.empty()) {
+        command += " to " + to;
+    }
     return MciSend(command, MciLastReply);
 }
 

@@ -4,19 +4,21 @@
 
 namespace Vantor_BGM {
 
+std::array<char, 30> Mp3ModeBuffer{};
+
 namespace {
 
 constexpr uint32_t SND_ASYNC = 1;
 constexpr uint32_t SND_LOOP = 8;
-
-std::array<char, 30> Mp3ModeBuffer{};
 
 }  // namespace
 
 void Mp3Open() {
     // The quotes keep a path with spaces in one piece.
     const std::string open = "open \"" + Vantor_B::BgmFile + "\" type MPEGVideo Alias MP3Play";
-    if (SendString(open, nullptr, 0) == 0) SendString("play MP3Play", nullptr, 0);
+    if (SendString(open, nullptr, 0) == 0) {
+        SendString("play MP3Play", nullptr, 0);
+    }
 }
 
 bool Mp3IsPlaying() {
@@ -25,7 +27,9 @@ bool Mp3IsPlaying() {
 }
 
 void Mp3Poll() {
-    if (Mp3IsPlaying()) return;
+    if (Mp3IsPlaying()) {
+        return;
+    }
     SendString("stop MP3Play", nullptr, 0);
     SendString("play MP3Play from 0", nullptr, 0);
 }
@@ -37,7 +41,9 @@ void Mp3Close() {
 
 void WavPlay() {
     Vantor_B::LastApiResult = Platform().WaveOutGetNumDevs();
-    if (Vantor_B::LastApiResult <= 0) return;
+    if (Vantor_B::LastApiResult <= 0) {
+        return;
+    }
     Vantor_B::LastApiResult = Platform().PlaySoundName(Vantor_B::BgmFile.c_str(), SND_ASYNC | SND_LOOP);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The winmm calls of the music module. Texts are UTF-8 on both sides of this seam; the real platform
-// converts them to and from the system code page. A reply buffer is written as the platform writes it
-// (NUL-terminated text) and keeps its earlier content where nothing is written.
+// The winmm calls of the music module. Implemented by sound_platform_win32.cpp, faked by tests/bgm's
+// RecordingPlatform. Texts are UTF-8 on both sides of this seam; the real platform converts them to and
+// from the system code page. A reply buffer is written as the platform writes it (NUL-terminated text)
+// and keeps its earlier content where nothing is written.
 #include <cstdint>
 #include <string>
 

@@ -25,7 +25,9 @@ void PutText(const std::string& text, char* buffer, uint32_t length) {
 // Code-page text grows when it becomes UTF-8; a cut must not split a character.
 std::string FitUtf8(std::string text, uint32_t length) {
     size_t size = std::min<size_t>(text.size(), length - 1);
-    while (size > 0 && size < text.size() && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) --size;
+    while (size > 0 && size < text.size() && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) {
+        --size;
+    }
     text.resize(size);
     return text;
 }
@@ -52,8 +54,9 @@ class Win32SoundPlatform final : public Vantor_BGM::SoundPlatform {
   public:
     int32_t MciSendString(const std::string& command, char* reply, uint32_t length) override {
         const std::string ansiCommand = ToAnsi(command);
-        if (length == 0)
+        if (length == 0) {
             return static_cast<int32_t>(mciSendStringA(ansiCommand.c_str(), nullptr, 0, nullptr));
+        }
         AnsiBuffer buffer(reply, length);
         const MCIERROR code = mciSendStringA(ansiCommand.c_str(), buffer.data(), length, nullptr);
         buffer.CopyBack();
@@ -70,7 +73,9 @@ class Win32SoundPlatform final : public Vantor_BGM::SoundPlatform {
     int32_t WaveOutGetNumDevs() override { return static_cast<int32_t>(waveOutGetNumDevs()); }
 
     int32_t PlaySoundName(const char* name, uint32_t flags) override {
-        if (name == nullptr) return PlaySoundA(nullptr, nullptr, flags);
+        if (name == nullptr) {
+            return PlaySoundA(nullptr, nullptr, flags);
+        }
         return PlaySoundA(ToAnsi(name).c_str(), nullptr, flags);
     }
 };

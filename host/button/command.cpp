@@ -23,14 +23,18 @@ void Command::Initialize() {
 }
 
 uint8_t Command::Visible() {
-    if (!opaque_) return 0;
+    if (!opaque_) {
+        return 0;
+    }
     ResetLook();
     return 255;
 }
 
 void Command::SetVisible(uint8_t New_Visible) {
     opaque_ = New_Visible != 0;
-    if (opaque_) ResetLook();
+    if (opaque_) {
+        ResetLook();
+    }
     site_.Redraw();
     site_.PropertyChanged("Visible");
 }
@@ -78,7 +82,9 @@ void Command::SetFont(const FontDesc& New_Font) {
 }
 
 void Command::GotFocus() {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     if (buttonState_ != ButtonState::HighLight) {
         Enter(ButtonState::Selected, Skin::Selected);
     } else {
@@ -88,12 +94,18 @@ void Command::GotFocus() {
 }
 
 void Command::LostFocus() {
-    if (!enabled_) return;
-    if (buttonState_ != ButtonState::Normal) Enter(ButtonState::Normal, Skin::Normal);
+    if (!enabled_) {
+        return;
+    }
+    if (buttonState_ != ButtonState::Normal) {
+        Enter(ButtonState::Normal, Skin::Normal);
+    }
 }
 
 void Command::MouseDown(int button, int, float, float) {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     if (button == LeftButton) {
         leftHeld_ = true;
         PaintFace(Skin::Pressed);
@@ -101,8 +113,12 @@ void Command::MouseDown(int button, int, float, float) {
 }
 
 void Command::MouseMove(int, int, float, float) {
-    if (!enabled_) return;
-    if (buttonState_ == ButtonState::Normal) Enter(ButtonState::HighLight, Skin::HighLight);
+    if (!enabled_) {
+        return;
+    }
+    if (buttonState_ == ButtonState::Normal) {
+        Enter(ButtonState::HighLight, Skin::HighLight);
+    }
     // A pointer that comes back while the left button is still held stays in Selected.
     if (buttonState_ == ButtonState::Selected && !leftHeld_) {
         Enter(ButtonState::HighLightSelect, Skin::HighLightSelect);
@@ -110,32 +126,48 @@ void Command::MouseMove(int, int, float, float) {
 }
 
 void Command::MouseUp(int button, int, float, float) {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     if (button == LeftButton) {
         leftHeld_ = false;
-        if (buttonState_ == ButtonState::HighLight) PaintFace(Skin::Normal);
-        if (buttonState_ == ButtonState::HighLightSelect) PaintFace(Skin::HighLightSelect);
+        if (buttonState_ == ButtonState::HighLight) {
+            PaintFace(Skin::Normal);
+        }
+        if (buttonState_ == ButtonState::HighLightSelect) {
+            PaintFace(Skin::HighLightSelect);
+        }
     }
     // Dragged off before the release: no click.
-    if (buttonState_ != ButtonState::Selected && Click) Click();
+    if (buttonState_ != ButtonState::Selected && Click) {
+        Click();
+    }
 }
 
 void Command::TmrMouse_Timer() {
-    if (!site_.PointerOverControl()) PointerLeft();
+    if (!site_.PointerOverControl()) {
+        PointerLeft();
+    }
 }
 
 void Command::ReadProperties(const PropertyBag& bag) {
-    if (const auto enabled = NumberOf(bag.ReadProperty("Enabled", TrueValue))) enabled_ = *enabled != 0;
-    if (const auto caption = TextOf(bag.ReadProperty("Caption", DefaultCaption))) label_.text = *caption;
+    if (const auto enabled = NumberOf(bag.ReadProperty("Enabled", TrueValue))) {
+        enabled_ = *enabled != 0;
+    }
+    if (const auto caption = TextOf(bag.ReadProperty("Caption", DefaultCaption))) {
+        label_.text = *caption;
+    }
     const PropertyValue font = bag.ReadProperty("Font", site_.ContainerFont());
-    if (const auto* stored = std::get_if<FontDesc>(&font)) label_.font = *stored;
+    if (const auto* stored = std::get_if<FontDesc>(&font)) {
+        label_.font = *stored;
+    }
     if (const auto firstRun = NumberOf(bag.ReadProperty("FirstRun", "1"));
         firstRun && Fits<uint8_t>(*firstRun)) {
-        firstRun_ = uint8_t(*firstRun);
+        firstRun_ = static_cast<uint8_t>(*firstRun);
     }
     if (const auto colour = NumberOf(bag.ReadProperty("FontColour", "0"));
         colour && *colour >= std::numeric_limits<int32_t>::min() && Fits<uint32_t>(*colour)) {
-        label_.colour = uint32_t(*colour);
+        label_.colour = static_cast<uint32_t>(*colour);
     }
     if (const auto style = NumberOf(bag.ReadProperty("Visible", "1"));
         style && (*style == 0 || *style == 1)) {
@@ -148,9 +180,9 @@ void Command::ReadProperties(const PropertyBag& bag) {
 void Command::WriteProperties(PropertyBag& bag) {
     bag.WriteProperty("Enabled", enabled_ ? TrueValue : 0, TrueValue);
     bag.WriteProperty("Caption", label_.text, DefaultCaption);
-    bag.WriteProperty("FirstRun", int64_t(firstRun_), "1");
+    bag.WriteProperty("FirstRun", static_cast<int64_t>(firstRun_), "1");
     bag.WriteProperty("Font", label_.font, site_.ContainerFont());
-    bag.WriteProperty("FontColour", int64_t(label_.colour), "0");
+    bag.WriteProperty("FontColour", static_cast<int64_t>(label_.colour), "0");
     bag.WriteProperty("Visible", opaque_ ? OpaqueStyle : 0, "1");
     ResetLook();
 }
@@ -169,16 +201,22 @@ void Command::PaintFace(Skin skin) {
             break;  // keeps the direction of the state before
     }
     DrawFace(canvas_, skin, gradientReversed_);
-    const float height = float(canvas_.Height() * site_.TwipsPerPixelY());
+    const float height = static_cast<float>(canvas_.Height() * site_.TwipsPerPixelY());
     label_.top = (height - CaptionLabel::Height - 20) / 2;
     label_.left = 0;
-    label_.width = float(canvas_.Width() * site_.TwipsPerPixelX());
+    label_.width = static_cast<float>(canvas_.Width() * site_.TwipsPerPixelX());
 }
 
 void Command::PointerLeft() {
-    if (!enabled_) return;
-    if (buttonState_ == ButtonState::HighLight) Enter(ButtonState::Normal, Skin::Normal);
-    if (buttonState_ == ButtonState::HighLightSelect) Enter(ButtonState::Selected, Skin::Selected);
+    if (!enabled_) {
+        return;
+    }
+    if (buttonState_ == ButtonState::HighLight) {
+        Enter(ButtonState::Normal, Skin::Normal);
+    }
+    if (buttonState_ == ButtonState::HighLightSelect) {
+        Enter(ButtonState::Selected, Skin::Selected);
+    }
 }
 
 void Command::ApplyEnabledLook() {
@@ -188,9 +226,13 @@ void Command::ApplyEnabledLook() {
 }
 
 void Command::ResetLook() {
-    if (!enabled_) return;
+    if (!enabled_) {
+        return;
+    }
     label_.enabled = true;
-    if (firstRun_ == 0) label_.colour = 0;
+    if (firstRun_ == 0) {
+        label_.colour = 0;
+    }
     PaintFace(Skin::Normal);
 }
 

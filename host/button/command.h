@@ -34,7 +34,8 @@ struct CaptionLabel {
     float width = 1635;
 };
 
-// What the control needs from its window and its container.
+// What the control needs from its window and its container. Implemented by CommandWindow, faked by
+// tests/button's FakeSite.
 class CommandSite {
   public:
     virtual ~CommandSite() = default;

@@ -36,7 +36,8 @@ int HeldButtons(WPARAM keys) {
 
 COLORREF ColourOf(uint32_t colour) {
     // Platform colour numbers with the top bit set name a system colour.
-    return colour & 0x80000000u ? GetSysColor(int(colour & 0xFF)) : COLORREF(colour & 0xFFFFFF);
+    return colour & 0x80000000u ? GetSysColor(static_cast<int>(colour & 0xFF))
+                                : static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
 // A transparent button shows what its container paints beneath it.
@@ -53,17 +54,20 @@ void PaintContainerBackground(HWND window, HDC dc) {
 }  // namespace
 
 CommandWindow::CommandWindow(const FontDesc& containerFont)
-    : containerFont_(containerFont), canvas_(window_), command_(*this, canvas_) {}
+    : containerFont_(containerFont), command_(*this, canvas_) {}
 
 std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const RECT& pixels,
                                                      const FontDesc& containerFont,
                                                      const PropertyBag& stored) {
     std::unique_ptr<CommandWindow> button(new CommandWindow(containerFont));
-    if (!RegisterCommandClass(&CommandWindow::WindowProc)) return button;
+    if (!RegisterCommandClass(&CommandWindow::WindowProc)) {
+        return button;
+    }
     // The window's first size message draws the first face.
     CreateWindowExA(0, CommandTypeName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left, pixels.top,
                     pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
-                    reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr), button.get());
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                    button.get());
     if (button->window_ != nullptr) {
         button->command_.ReadProperties(stored);
         button->FollowEnabled();
@@ -76,7 +80,9 @@ CommandWindow::~CommandWindow() {
         SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    if (font_ != nullptr) DeleteObject(font_);
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
 }
 
 void CommandWindow::StartPointerWatch(uint32_t milliseconds) {
@@ -91,7 +97,9 @@ bool CommandWindow::PointerOverControl() {
 // The container's stored description does not change while the program runs; only the window's own
 // enabling follows the control's.
 void CommandWindow::PropertyChanged(const std::string& name) {
-    if (name == "Enabled") FollowEnabled();
+    if (name == "Enabled") {
+        FollowEnabled();
+    }
 }
 
 // A disabled button's window takes no mouse input, and the tab ring passes it by.
@@ -117,7 +125,9 @@ LRESULT CALLBACK CommandWindow::WindowProc(HWND window, UINT message, WPARAM wPa
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
     auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         KillTimer(window, TmrMouseId);
         self->window_ = nullptr;
@@ -134,17 +144,21 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // the face covers everything
         case WM_SIZE:
-            canvas_.Resize(LOWORD(lParam), HIWORD(lParam));
+            canvas_.Resize(window_, LOWORD(lParam), HIWORD(lParam));
             command_.Resize();
             return 0;
         case WM_TIMER:
-            if (wParam == TmrMouseId) command_.TmrMouse_Timer();
+            if (wParam == TmrMouseId) {
+                command_.TmrMouse_Timer();
+            }
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS: {
             // Focus that goes to or comes back from another top-level window never left the button.
             const HWND other = reinterpret_cast<HWND>(wParam);
-            if (GetAncestor(other, GA_ROOT) != GetAncestor(window_, GA_ROOT)) return 0;
+            if (GetAncestor(other, GA_ROOT) != GetAncestor(window_, GA_ROOT)) {
+                return 0;
+            }
             if (message == WM_SETFOCUS) {
                 command_.GotFocus();
             } else {
@@ -154,8 +168,8 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_MOUSEMOVE:
             command_.MouseMove(HeldButtons(wParam), ShiftState(),
-                               float(GET_X_LPARAM(lParam) * TwipsPerPixelX()),
-                               float(GET_Y_LPARAM(lParam) * TwipsPerPixelY()));
+                               static_cast<float>(GET_X_LPARAM(lParam) * TwipsPerPixelX()),
+                               static_cast<float>(GET_Y_LPARAM(lParam) * TwipsPerPixelY()));
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -174,17 +188,21 @@ void CommandWindow::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     const int button = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP   ? LeftButton
                        : message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? RightButton
                                                                               : MiddleButton;
-    const float x = float(GET_X_LPARAM(lParam) * TwipsPerPixelX());
-    const float y = float(GET_Y_LPARAM(lParam) * TwipsPerPixelY());
+    const float x = static_cast<float>(GET_X_LPARAM(lParam) * TwipsPerPixelX());
+    const float y = static_cast<float>(GET_Y_LPARAM(lParam) * TwipsPerPixelY());
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
         // Only a left press takes the focus, before the press is handled; the release of any button comes
         // back here wherever the pointer is then.
-        if (button == LeftButton && GetFocus() != window_) SetFocus(window_);
+        if (button == LeftButton && GetFocus() != window_) {
+            SetFocus(window_);
+        }
         SetCapture(window_);
         command_.MouseDown(button, ShiftState(), x, y);
         return;
     }
-    if (HeldButtons(wParam) == 0) ReleaseCapture();
+    if (HeldButtons(wParam) == 0) {
+        ReleaseCapture();
+    }
     // Click may close the dialog and destroy this window: nothing may touch it afterwards.
     command_.MouseUp(button, ShiftState(), x, y);
 }
@@ -192,7 +210,9 @@ void CommandWindow::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
 void CommandWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    if (dc == nullptr) return;
+    if (dc == nullptr) {
+        return;
+    }
     if (command_.Opaque()) {
         canvas_.Image().Show(dc);
     } else {
@@ -205,7 +225,9 @@ void CommandWindow::Paint() {
 void CommandWindow::DrawCaption(HDC dc) {
     const CaptionLabel& label = command_.Label();
     if (font_ == nullptr || !(fontMade_ == label.font)) {
-        if (font_ != nullptr) DeleteObject(font_);
+        if (font_ != nullptr) {
+            DeleteObject(font_);
+        }
         font_ = CreateFontFrom(label.font);
         fontMade_ = label.font;
     }
@@ -227,10 +249,10 @@ void CommandWindow::DrawCaption(HDC dc) {
         RECT shadow = rect;
         OffsetRect(&shadow, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, text.c_str(), int(text.size()), &shadow, format);
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     }
-    DrawTextA(dc, text.c_str(), int(text.size()), &rect, format);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
     SelectObject(dc, previousFont);
 }
 

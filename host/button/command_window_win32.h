@@ -40,7 +40,7 @@ class CommandWindow : public CommandSite {
     void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
     void FollowEnabled();
 
-    HWND window_ = nullptr;  // before the canvas, which refers to it
+    HWND window_ = nullptr;  // set when the window is created, before its first message is handled
     FontDesc containerFont_;
     GdiFaceCanvas canvas_;
     Command command_;

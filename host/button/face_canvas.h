@@ -1,6 +1,7 @@
 #pragma once
 // What a face is drawn with: the control's persistent image, cleared, filled with a vertical gradient and
-// overlaid with pieces of a skin picture. Everything here is in pixels.
+// overlaid with pieces of a skin picture. Everything here is in pixels. Implemented by GdiFaceCanvas,
+// faked by tests/button's MemoryFaceCanvas, which draws into memory as the platform would.
 #include <cstdint>
 
 #include "button_state.h"

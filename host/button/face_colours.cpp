@@ -6,10 +6,14 @@
 namespace Vantor {
 
 FaceColour ColourFromText(std::string_view text) {
-    if (text.starts_with("&H") || text.starts_with("&h")) text.remove_prefix(2);
+    if (text.starts_with("&H") || text.starts_with("&h")) {
+        text.remove_prefix(2);
+    }
     uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-    if (error != std::errc() || end != text.data() + text.size() || value > 0xFFFFFF) return {};
+    if (error != std::errc() || end != text.data() + text.size() || value > 0xFFFFFF) {
+        return {};
+    }
     // Back to six upper-case digits, then each pair followed by "00".
     char digits[7];
     std::snprintf(digits, sizeof digits, "%06X", static_cast<unsigned>(value));

@@ -10,10 +10,12 @@ namespace Vantor {
 HFONT CreateFontFrom(const FontDesc& font) {
     HDC screen = GetDC(nullptr);
     const int dotsPerInch = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
     LOGFONTA description{};
     // Negative: the character height without the internal leading, as point sizes mean it.
-    description.lfHeight = -LONG(std::nearbyint(font.points * dotsPerInch / 72));
+    description.lfHeight = -static_cast<LONG>(std::nearbyint(font.points * dotsPerInch / 72));
     description.lfWeight = font.weight;
     description.lfItalic = font.italic;
     description.lfUnderline = font.underline;

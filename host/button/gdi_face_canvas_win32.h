@@ -10,10 +10,8 @@ namespace Vantor {
 
 class GdiFaceCanvas : public FaceCanvas {
   public:
-    // The window handle is read when drawing, so the canvas can exist before its window.
-    explicit GdiFaceCanvas(const HWND& window) : window_(window) {}
-    // A new, cleared image of the window's client size.
-    void Resize(int32_t width, int32_t height);
+    // A new, cleared image of the window's client size; the window is the one Refresh shows it in.
+    void Resize(HWND window, int32_t width, int32_t height);
     const MemoryImage& Image() const { return image_; }
 
     int32_t Width() const override { return image_.Width(); }
@@ -24,7 +22,7 @@ class GdiFaceCanvas : public FaceCanvas {
     void Refresh() override;
 
   private:
-    const HWND& window_;
+    HWND window_ = nullptr;
     MemoryImage image_;
 };
 

@@ -18,7 +18,9 @@ void MemoryImage::Release() {
 bool MemoryImage::Create(HWND window, int width, int height) {
     Release();
     HDC screen = GetDC(window);
-    if (screen == nullptr) return false;
+    if (screen == nullptr) {
+        return false;
+    }
     dc_ = CreateCompatibleDC(screen);
     bitmap_ = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(window, screen);
@@ -33,7 +35,9 @@ bool MemoryImage::Create(HWND window, int width, int height) {
 }
 
 void MemoryImage::Show(HDC dc) const {
-    if (dc_ != nullptr) BitBlt(dc, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    if (dc_ != nullptr) {
+        BitBlt(dc, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    }
 }
 
 }  // namespace Vantor

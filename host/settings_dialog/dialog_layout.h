@@ -46,7 +46,9 @@ inline constexpr std::array<ControlPlace, 16> Layout = {{
 // The control of that name; names that are not in the layout do not compile into a constant.
 constexpr const ControlPlace& Place(std::string_view name) {
     for (const ControlPlace& place : Layout) {
-        if (place.name == name) return place;
+        if (place.name == name) {
+            return place;
+        }
     }
     throw "no such control";
 }

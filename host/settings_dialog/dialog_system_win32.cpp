@@ -13,10 +13,6 @@ namespace {
 
 MousePointer screenPointer = MousePointer::Default;
 
-RECT ToRect(const Vantor_B::WindowRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 bool HourglassPointer() {
@@ -26,7 +22,9 @@ bool HourglassPointer() {
 bool Win32DialogSystem::GetCursorPos(int32_t& x, int32_t& y) {
     POINT point;
     Vantor_B::LastApiResult = ::GetCursorPos(&point);
-    if (Vantor_B::LastApiResult == 0) return false;
+    if (Vantor_B::LastApiResult == 0) {
+        return false;
+    }
     x = point.x;
     y = point.y;
     return true;
@@ -52,7 +50,9 @@ std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filt
     request.nMaxFileTitle = capacity;
     request.lpstrTitle = ansiTitle.c_str();
     Vantor_B::LastApiResult = GetOpenFileNameA(&request);
-    if (Vantor_B::LastApiResult <= 0) return std::nullopt;
+    if (Vantor_B::LastApiResult <= 0) {
+        return std::nullopt;
+    }
     return FromAnsi(file.data());
 }
 
@@ -74,33 +74,9 @@ void Win32DialogSystem::SetMousePointer(MousePointer pointer) {
         nullptr, reinterpret_cast<LPCSTR>(pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW)));
 }
 
-bool Win32DialogSystem::WriteSetting(const std::string& section, const std::string& key,
-                                     const std::string& value) {
-    Vantor_B::IniWrite(section, key, value, Vantor_B::SettingsPath());
-    return Vantor_B::LastApiResult != 0;
-}
-
-std::string Win32DialogSystem::SettingsPath() {
-    return Vantor_B::SettingsPath();
-}
-
 void Win32DialogSystem::ShowMessage(const std::string& text, const std::string& title) {
     // Nothing is left to do when even the message cannot be shown.
     MessageBoxA(owner_, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
-}
-
-bool Win32DialogSystem::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) {
-    RECT r;
-    if (!::GetWindowRect(reinterpret_cast<HWND>(window), &r)) return false;
-    rect = {r.left, r.top, r.right, r.bottom};
-    return true;
-}
-
-void Win32DialogSystem::DrawAnimatedRects(intptr_t window, int32_t animation,
-                                          const Vantor_B::WindowRect& from, const Vantor_B::WindowRect& to) {
-    const RECT fromRect = ToRect(from);
-    const RECT toRect = ToRect(to);
-    ::DrawAnimatedRects(reinterpret_cast<HWND>(window), animation, &fromRect, &toRect);
 }
 
 }  // namespace Vantor_P

@@ -6,8 +6,8 @@
 namespace Vantor_P {
 namespace {
 
-constexpr const char* MarkNames[3] = {"Img_BGM(0)", "Img_BGM(1)", "Img_BGM(2)"};
-constexpr const char* KindCaptionNames[3] = {"lbl_BGM(0)", "lbl_BGM(1)", "lbl_BGM(2)"};
+constexpr const char* MarkNames[Vantor_B::kBgmKindCount] = {"Img_BGM(0)", "Img_BGM(1)", "Img_BGM(2)"};
+constexpr const char* KindCaptionNames[Vantor_B::kBgmKindCount] = {"lbl_BGM(0)", "lbl_BGM(1)", "lbl_BGM(2)"};
 
 RECT PlaceRect(std::string_view name) {
     return PixelRect(Place(name).rect);
@@ -18,7 +18,8 @@ void DrawLabel(HDC dc, std::string_view name, UINT alignment) {
     const ControlPlace& place = Place(name);
     RECT rect = PixelRect(place.rect);
     const std::string text = ToAnsi(std::string(place.caption));
-    DrawTextA(dc, text.c_str(), int(text.size()), &rect, alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 
 }  // namespace
@@ -45,15 +46,18 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     const RECT frame = PlaceRect("Shape3(3)");
     FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     DrawLabel(dc, "lbl(15)", DT_CENTER);
-    for (const char* name : KindCaptionNames) DrawLabel(dc, name, DT_LEFT);
+    for (const char* name : KindCaptionNames) {
+        DrawLabel(dc, name, DT_LEFT);
+    }
     DrawLabel(dc, "lbl(14)", DT_LEFT);
 
     // Marks show their 12 x 12 picture at their top-left corner, unscaled.
     HDC pictures = CreateCompatibleDC(dc);
     if (pictures != nullptr) {
-        for (int index = 0; index < 3; ++index) {
-            const HGDIOBJ previous =
-                SelectObject(pictures, content.markPictures[size_t(content.marks[size_t(index)])]);
+        for (int index = 0; index < Vantor_B::kBgmKindCount; ++index) {
+            const HGDIOBJ previous = SelectObject(
+                pictures,
+                content.markPictures[static_cast<size_t>(content.marks[static_cast<size_t>(index)])]);
             const RECT mark = MarkRect(index);
             BitBlt(dc, mark.left, mark.top, 12, 12, pictures, 0, 0, SRCCOPY);
             SelectObject(pictures, previous);
@@ -66,16 +70,18 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     FrameRect(dc, &file, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     InflateRect(&file, -2, -1);
     const std::string path = ToAnsi(content.fileCaption);
-    DrawTextA(dc, path.c_str(), int(path.size()), &file,
+    DrawTextA(dc, path.c_str(), static_cast<int>(path.size()), &file,
               DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
     SelectObject(dc, previousFont);
 }
 
 int KindAt(POINT pixel) {
-    for (int index = 0; index < 3; ++index) {
+    for (int index = 0; index < Vantor_B::kBgmKindCount; ++index) {
         const RECT mark = MarkRect(index);
         const RECT caption = PlaceRect(KindCaptionNames[index]);
-        if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) return index;
+        if (PtInRect(&mark, pixel) || PtInRect(&caption, pixel)) {
+            return index;
+        }
     }
     return -1;
 }

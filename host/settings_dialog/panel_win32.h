@@ -7,12 +7,13 @@
 #include <string>
 
 #include "dialog_layout.h"
+#include "vantor_b.h"
 #include "vantor_p_form.h"
 
 namespace Vantor_P {
 
 struct PanelContent {
-    std::array<Mark, 3> marks{};
+    std::array<Mark, Vantor_B::kBgmKindCount> marks{};  // by kind
     std::string fileCaption;
     HFONT font = nullptr;
     std::array<HBITMAP, 2> markPictures{};  // Img_Ra (0) and (1)

@@ -6,7 +6,7 @@ namespace Vantor_P {
 
 TwipPoint DialogPosition(double screenWidth, double screenHeight, double dialogWidth, double dialogHeight) {
     const auto freeSpace = [](double screen, double dialog) {
-        return int64_t(std::nearbyint(screen - dialog));
+        return static_cast<int64_t>(std::nearbyint(screen - dialog));
     };
     return {freeSpace(screenWidth, dialogWidth) / 2, freeSpace(screenHeight, dialogHeight) / 3};
 }

@@ -10,7 +10,9 @@ std::string FormatTrack(int32_t track) {
 
 std::vector<std::string> TrackList() {
     std::vector<std::string> list;
-    for (int32_t track = 0; track <= 30; ++track) list.push_back(FormatTrack(track));
+    for (int32_t track = 0; track <= 30; ++track) {
+        list.push_back(FormatTrack(track));
+    }
     return list;
 }
 

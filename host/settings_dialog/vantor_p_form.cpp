@@ -3,8 +3,19 @@
 #include "host_names.h"
 #include "placement.h"
 #include "repeat_track.h"
+#include "vantor_b.h"
+#include "vantor_b_zoom.h"
 
 namespace Vantor_P {
+namespace {
+
+// IniWrite of one key into the settings file; false when it could not be written.
+bool StoreKey(const char* key, const std::string& value) {
+    Vantor_B::IniWrite(Vantor_B::kSettingsSection, key, value, Vantor_B::SettingsPath());
+    return Vantor_B::LastApiResult != 0;
+}
+
+}  // namespace
 
 Form::Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons,
            std::string homePage)
@@ -29,13 +40,15 @@ void Form::Form_Load() {
     }
     ApplyKind();
     controls_.SetRepeatText(FormatTrack(settings_.bgmRepeatTrack));
-    for (const std::string& item : TrackList()) controls_.AddRepeatItem(item);
+    for (const std::string& item : TrackList()) {
+        controls_.AddRepeatItem(item);
+    }
     controls_.SetFileCaption(settings_.bgmFile);
     int32_t x = 0;
     int32_t y = 0;
     system_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
-    Vantor_B::ZoomAnchor = {int16_t(x), int16_t(y)};
-    Vantor_B::ZoomOpen(controls_.WindowHandle(), system_);
+    Vantor_B::ZoomAnchor = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+    Vantor_B::ZoomOpen(controls_.WindowHandle());
     system_.SetMousePointer(MousePointer::Default);
 }
 
@@ -48,7 +61,7 @@ void Form::lbl_BGM_MouseDown(int index, int, int, float, float) {
 }
 
 void Form::SelectKind(int index) {
-    settings_.bgmKind = int16_t(index);
+    settings_.bgmKind = static_cast<int16_t>(index);
     ApplyKind();
 }
 
@@ -56,17 +69,26 @@ void Form::SelectKind(int index) {
 void Form::ApplyKind() {
     buttons_.Cmd_BGM.SetEnabled(false);
     controls_.EnableRepeat(false);
-    for (int index = 0; index < 3; ++index) controls_.ShowMark(index, Mark::Unselected);
-    if (settings_.bgmKind >= 0 && settings_.bgmKind < 3)
+    for (int index = 0; index < Vantor_B::kBgmKindCount; ++index) {
+        controls_.ShowMark(index, Mark::Unselected);
+    }
+    if (settings_.bgmKind >= 0 && settings_.bgmKind < Vantor_B::kBgmKindCount) {
         controls_.ShowMark(settings_.bgmKind, Mark::Selected);
-    if (settings_.bgmKind == 1) controls_.EnableRepeat(true);
-    if (settings_.bgmKind == 2) buttons_.Cmd_BGM.SetEnabled(true);
+    }
+    if (settings_.bgmKind == Vantor_B::kBgmCd) {
+        controls_.EnableRepeat(true);
+    }
+    if (settings_.bgmKind == Vantor_B::kBgmFile) {
+        buttons_.Cmd_BGM.SetEnabled(true);
+    }
 }
 
 void Form::Cmd_BGM_Click() {
     const std::optional<std::string> file =
         system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
-    if (!file) return;
+    if (!file) {
+        return;
+    }
     // Taken, such a name would show as chosen and then never play: the choice stays as it was. One that
     // fills the whole buffer was cut there by the system.
     if (!system_.FileExists(*file)) {
@@ -84,18 +106,18 @@ void Form::Cmd_Set_Click() {
         return;
     }
     // The dialog stays open with the choice, so nothing is lost and the user may try again.
-    system_.ShowMessage(system_.SettingsPath() + StoreFailedMessage, Vantor_B::kAppTitle);
+    system_.ShowMessage(Vantor_B::SettingsPath() + StoreFailedMessage, Vantor_B::kAppTitle);
 }
 
 // Writes the three keys in order and stops at the first that cannot be written: the next would only fail
 // the same way, or store half a choice.
 bool Form::StoreSettings() {
-    using namespace Vantor_B;
-    if (!system_.WriteSetting(kSettingsSection, kKeyBgmKind, std::to_string(settings_.bgmKind))) return false;
+    if (!StoreKey(Vantor_B::kKeyBgmKind, std::to_string(settings_.bgmKind))) {
+        return false;
+    }
     settings_.bgmRepeatTrack = TrackFromText(controls_.RepeatText());
-    return system_.WriteSetting(kSettingsSection, kKeyBgmRepeatTrack,
-                                std::to_string(settings_.bgmRepeatTrack)) &&
-           system_.WriteSetting(kSettingsSection, kKeyBgmFile, settings_.bgmFile);
+    return StoreKey(Vantor_B::kKeyBgmRepeatTrack, std::to_string(settings_.bgmRepeatTrack)) &&
+           StoreKey(Vantor_B::kKeyBgmFile, settings_.bgmFile);
 }
 
 void Form::Cmd_Can_Click() {
@@ -109,7 +131,7 @@ void Form::Cmd_Etc_Click() {
 }
 
 void Form::Form_Unload() {
-    Vantor_B::ZoomClose(controls_.WindowHandle(), system_);
+    Vantor_B::ZoomClose(controls_.WindowHandle());
 }
 
 }  // namespace Vantor_P

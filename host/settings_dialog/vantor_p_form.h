@@ -1,13 +1,13 @@
 #pragma once
 // The settings dialog `Vantor_P`: the user picks the background music and stores the choice. This is the
-// form's behaviour; its window, controls and system calls come through the two seams below.
+// form's behaviour; its window, controls and system calls come through the two seams below, the
+// settings file and the zoom through module Vantor_B.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "command.h"
-#include "vantor_b_zoom.h"
 
 namespace Vantor_P {
 
@@ -27,7 +27,8 @@ inline constexpr char StoreFailedMessage[] = "に設定を保存できません�
 inline constexpr char FileMissingMessage[] = "が見つかりません！";
 inline constexpr char FileTooLongMessage[] = "はﾊﾟｽが長すぎます！(半角254文字まで)";
 
-// The controls of the form, as the behaviour drives them.
+// The controls of the form, as the behaviour drives them. Implemented by the dialog's window
+// (vantor_p_win32.cpp), faked by tests/settings_dialog's FakeControls.
 class DialogControls {
   public:
     virtual ~DialogControls() = default;
@@ -51,9 +52,11 @@ class DialogControls {
     virtual void Unload() = 0;
 };
 
-// What the form asks of the system.
-class DialogSystem : public Vantor_B::ZoomPlatform {
+// What the form asks of the system, over the dialog's window. Implemented by Win32DialogSystem, faked by
+// tests/settings_dialog's FakeSystem.
+class DialogSystem {
   public:
+    virtual ~DialogSystem() = default;
     // False when the position cannot be read; the point is then left as it was.
     virtual bool GetCursorPos(int32_t& x, int32_t& y) = 0;
     // The chosen file's full path, nothing when the user cancelled.
@@ -66,11 +69,6 @@ class DialogSystem : public Vantor_B::ZoomPlatform {
     virtual size_t CodePageLength(const std::string& text) = 0;
     virtual void OpenAddress(const std::string& address) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
-    // IniWrite into the settings file; false when the value could not be written.
-    virtual bool WriteSetting(const std::string& section, const std::string& key,
-                              const std::string& value) = 0;
-    // The settings file's full path.
-    virtual std::string SettingsPath() = 0;
     // A message box over the dialog, OK button only, no icon; returns when it has been closed.
     virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
 };

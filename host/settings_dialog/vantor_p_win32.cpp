@@ -38,7 +38,6 @@ Vantor::PropertyBag StoredButton(std::string_view name) {
 
 class SettingsWindow : public DialogControls {
   public:
-    SettingsWindow() : system_(window_) {}
     ~SettingsWindow() override;
     bool Create();
     void RunModal();
@@ -59,11 +58,13 @@ class SettingsWindow : public DialogControls {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT PanelMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT PanelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
     std::unique_ptr<Vantor::CommandWindow> MakeButton(HWND parent, ChildId id, std::string_view name);
     void TabKey(bool backwards);
 
+    // As CreateWindowExA gave them; their messages during creation come with their own handle.
     HWND window_ = nullptr;
     HWND panel_ = nullptr;
     HWND repeat_ = nullptr;
@@ -71,7 +72,7 @@ class SettingsWindow : public DialogControls {
     PaintedSurface windowImage_;
     PaintedSurface panelImage_;
     PanelContent content_;
-    Win32DialogSystem system_;
+    std::optional<Win32DialogSystem> system_;  // over the window, once it exists
     std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
     std::unique_ptr<Form> form_;  // last: it refers to the buttons
 };
@@ -87,7 +88,9 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
             PAINTSTRUCT paint;
             if (HDC dc = BeginPaint(window, &paint)) {
                 surface.Show(dc);
-                if (content != nullptr) PaintPanelContent(dc, *content);
+                if (content != nullptr) {
+                    PaintPanelContent(dc, *content);
+                }
                 EndPaint(window, &paint);
             }
             return 0;
@@ -96,7 +99,9 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
             surface.Show(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_SETCURSOR:
-            if (!HourglassPointer()) return std::nullopt;
+            if (!HourglassPointer()) {
+                return std::nullopt;
+            }
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
             return TRUE;
         default:
@@ -104,8 +109,8 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
     }
 }
 
-bool RegisterClasses(WNDPROC windowProc) {
-    static const bool registered = [windowProc] {
+bool RegisterClasses(WNDPROC windowProc, WNDPROC panelProc) {
+    static const bool registered = [windowProc, panelProc] {
         const HINSTANCE instance = GetModuleHandleA(nullptr);
         WNDCLASSEXA form{};
         form.cbSize = sizeof form;
@@ -118,6 +123,7 @@ bool RegisterClasses(WNDPROC windowProc) {
             static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON, 16, 16, 0));
         form.lpszClassName = WindowClass;
         WNDCLASSEXA panel = form;
+        panel.lpfnWndProc = panelProc;
         panel.hIcon = panel.hIconSm = nullptr;
         panel.lpszClassName = PanelClass;
         return RegisterClassExA(&form) != 0 && RegisterClassExA(&panel) != 0;
@@ -127,29 +133,40 @@ bool RegisterClasses(WNDPROC windowProc) {
 
 SettingsWindow::~SettingsWindow() {
     form_.reset();
-    if (window_ != nullptr) DestroyWindow(window_);
-    if (content_.font != nullptr) DeleteObject(content_.font);
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    if (content_.font != nullptr) {
+        DeleteObject(content_.font);
+    }
     for (HBITMAP picture : content_.markPictures) {
-        if (picture != nullptr) DeleteObject(picture);
+        if (picture != nullptr) {
+            DeleteObject(picture);
+        }
     }
 }
 
 bool SettingsWindow::Create() {
-    if (!RegisterClasses(&SettingsWindow::WindowProc)) return false;
+    if (!RegisterClasses(&SettingsWindow::WindowProc, &SettingsWindow::PanelProc)) {
+        return false;
+    }
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     content_.font = Vantor::CreateFontFrom(Vantor::DialogFont());
     for (int mark = 0; mark < 2; ++mark) {
-        content_.markPictures[size_t(mark)] = static_cast<HBITMAP>(LoadImageA(
+        content_.markPictures[static_cast<size_t>(mark)] = static_cast<HBITMAP>(LoadImageA(
             instance, MAKEINTRESOURCEA(kRadioMarkFirst + mark), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
 
     const RECT client = PixelRect({0, 0, ClientWidth, ClientHeight});
     RECT outer = client;
     AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
-    CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                    nullptr, instance, this);
-    if (window_ == nullptr) return false;
+    window_ = CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                              outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    if (window_ == nullptr) {
+        return false;
+    }
+    system_.emplace(window_);
 
     const RECT panel = PixelRect(Place("Pic_C").rect);
     panel_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, "", WS_CHILD | WS_VISIBLE,
@@ -160,18 +177,20 @@ bool SettingsWindow::Create() {
     repeat_ = CreateWindowExA(
         0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
-        reinterpret_cast<HMENU>(INT_PTR(RepeatId)), instance, nullptr);
-    if (panel_ == nullptr || repeat_ == nullptr) return false;
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(RepeatId)), instance, nullptr);
+    if (panel_ == nullptr || repeat_ == nullptr) {
+        return false;
+    }
     SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
     // The text field as high as its place: the frame adds three pixels above and below.
-    SendMessageA(repeat_, CB_SETITEMHEIGHT, WPARAM(-1), repeat.bottom - repeat.top - 6);
+    SendMessageA(repeat_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), repeat.bottom - repeat.top - 6);
 
     cmdBgm_ = MakeButton(panel_, CmdBgmId, "Cmd_BGM");
     cmdSet_ = MakeButton(window_, CmdSetId, "Cmd_Set");
     cmdCan_ = MakeButton(window_, CmdCanId, "Cmd_Can");
     cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
     form_ = std::make_unique<Form>(
-        *this, system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
+        *this, *system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
         Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
         QUORREL_HOME_PAGE);
     return true;
@@ -196,7 +215,9 @@ void SettingsWindow::RunModal() {
             TabKey(GetKeyState(VK_SHIFT) < 0);
             continue;
         }
-        if (window_ != nullptr && IsDialogMessageA(window_, &message)) continue;
+        if (window_ != nullptr && IsDialogMessageA(window_, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -214,7 +235,9 @@ void SettingsWindow::TabKey(bool backwards) {
     };
     const auto windowOf = [&windows](std::string_view name) -> HWND {
         for (const auto& [control, window] : windows) {
-            if (control == name) return window;
+            if (control == name) {
+                return window;
+            }
         }
         return nullptr;
     };
@@ -222,14 +245,18 @@ void SettingsWindow::TabKey(bool backwards) {
     std::string_view current;
     for (HWND focus = GetFocus(); focus != nullptr && current.empty(); focus = GetParent(focus)) {
         for (const auto& [control, window] : windows) {
-            if (window == focus) current = control;
+            if (window == focus) {
+                current = control;
+            }
         }
     }
     const std::string_view next = NextTabStop(current, backwards, [&windowOf](std::string_view name) {
         const HWND window = windowOf(name);
         return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window);
     });
-    if (!next.empty()) SetFocus(windowOf(next));
+    if (!next.empty()) {
+        SetFocus(windowOf(next));
+    }
 }
 
 double SettingsWindow::DialogWidth() {
@@ -245,13 +272,13 @@ double SettingsWindow::DialogHeight() {
 }
 
 void SettingsWindow::Move(int64_t left, int64_t top) {
-    const int x = Vantor_B::PixelsFromTwips(double(left), Vantor_B::TwipsPerPixelX());
-    const int y = Vantor_B::PixelsFromTwips(double(top), Vantor_B::TwipsPerPixelY());
+    const int x = Vantor_B::PixelsFromTwips(static_cast<double>(left), Vantor_B::TwipsPerPixelX());
+    const int y = Vantor_B::PixelsFromTwips(static_cast<double>(top), Vantor_B::TwipsPerPixelY());
     SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SettingsWindow::ShowMark(int index, Mark mark) {
-    content_.marks[size_t(index)] = mark;
+    content_.marks[static_cast<size_t>(index)] = mark;
     const RECT rect = MarkRect(index);
     InvalidateRect(panel_, &rect, FALSE);
 }
@@ -261,8 +288,8 @@ void SettingsWindow::AddRepeatItem(const std::string& text) {
 }
 
 std::string SettingsWindow::RepeatText() {
-    std::string text(size_t(GetWindowTextLengthA(repeat_)) + 1, '\0');
-    text.resize(size_t(GetWindowTextA(repeat_, text.data(), int(text.size()))));
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(repeat_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(repeat_, text.data(), static_cast<int>(text.size()))));
     return FromAnsi(text);
 }
 
@@ -271,66 +298,83 @@ void SettingsWindow::SetFileCaption(const std::string& text) {
     InvalidateRect(panel_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The dialog object comes with the creation message and stays with the window; until then, and for a
+// window that has none, the default handling.
+SettingsWindow* DialogOf(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        if (self->window_ == nullptr) self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    if (window == self->window_) return self->WindowMessage(message, wParam, lParam);
-    if (self->panel_ == nullptr || window == self->panel_) {
-        if (self->panel_ == nullptr) self->panel_ = window;
-        return self->PanelMessage(message, wParam, lParam);
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-LRESULT SettingsWindow::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto result = SurfaceMessage(window_, windowImage_, nullptr, message, wParam)) return *result;
+LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SettingsWindow* self = DialogOf(window, message, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->WindowMessage(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SettingsWindow::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    SettingsWindow* self = DialogOf(panel, message, lParam);
+    if (self == nullptr) {
+        return DefWindowProcA(panel, message, wParam, lParam);
+    }
+    return self->PanelMessage(panel, message, wParam, lParam);
+}
+
+LRESULT SettingsWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto result = SurfaceMessage(window, windowImage_, nullptr, message, wParam)) {
+        return *result;
+    }
     switch (message) {
         case WM_SIZE:  // Form_Resize
-            windowImage_.Paint(window_, GradientSurface::Window);
-            InvalidateRect(window_, nullptr, FALSE);
+            windowImage_.Paint(window, GradientSurface::Window);
+            InvalidateRect(window, nullptr, FALSE);
             return 0;
         case WM_COMMAND:
             // Enter and Esc reach the form as IDOK and IDCANCEL; its buttons take no keys.
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                return 0;
+            }
             break;
         case WM_ACTIVATE:  // the focused control keeps the focus while another window is active
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = GetFocus();
-                focus_ = IsChild(window_, focus) ? focus : nullptr;
-            } else if (IsChild(window_, focus_)) {
+                focus_ = IsChild(window, focus) ? focus : nullptr;
+            } else if (IsChild(window, focus_)) {
                 SetFocus(focus_);
                 return 0;
             }
             break;
         case WM_CLOSE:  // the close box, "設定" and "ｷｬﾝｾﾙ"
-            if (form_) form_->Form_Unload();
-            DestroyWindow(window_);
+            if (form_) {
+                form_->Form_Unload();
+            }
+            DestroyWindow(window);
             return 0;
-        case WM_NCDESTROY: {
-            const HWND window = std::exchange(window_, nullptr);
+        case WM_NCDESTROY:
+            window_ = nullptr;
             PostQuitMessage(0);
-            return DefWindowProcA(window, message, wParam, lParam);
-        }
+            break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto result = SurfaceMessage(panel_, panelImage_, &content_, message, wParam)) return *result;
+LRESULT SettingsWindow::PanelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto result = SurfaceMessage(panel, panelImage_, &content_, message, wParam)) {
+        return *result;
+    }
     switch (message) {
         case WM_SIZE:  // Form_Resize paints the panel after the window
-            panelImage_.Paint(panel_, GradientSurface::Panel);
-            InvalidateRect(panel_, nullptr, FALSE);
+            panelImage_.Paint(panel, GradientSurface::Panel);
+            InvalidateRect(panel, nullptr, FALSE);
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            SetFocus(panel_);
+            SetFocus(panel);
             const POINT pixel{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             const int kind = KindAt(pixel);
             if (kind >= 0) {
@@ -338,8 +382,8 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
                                    : message == WM_RBUTTONDOWN ? Vantor::RightButton
                                                                : Vantor::MiddleButton;
                 const RECT mark = MarkRect(kind);
-                const float x = float(pixel.x * Vantor_B::TwipsPerPixelX());
-                const float y = float(pixel.y * Vantor_B::TwipsPerPixelY());
+                const float x = static_cast<float>(pixel.x * Vantor_B::TwipsPerPixelX());
+                const float y = static_cast<float>(pixel.y * Vantor_B::TwipsPerPixelY());
                 if (PtInRect(&mark, pixel)) {
                     form_->Img_BGM_MouseDown(kind, button, 0, x, y);
                 } else {
@@ -349,9 +393,10 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_NCDESTROY:
-            return DefWindowProcA(std::exchange(panel_, nullptr), message, wParam, lParam);
+            panel_ = nullptr;
+            break;
     }
-    return DefWindowProcA(panel_, message, wParam, lParam);
+    return DefWindowProcA(panel, message, wParam, lParam);
 }
 
 }  // namespace
@@ -359,5 +404,7 @@ LRESULT SettingsWindow::PanelMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void ShowSettingsDialog() {
     Vantor_P::SettingsWindow dialog;
-    if (dialog.Create()) dialog.RunModal();
+    if (dialog.Create()) {
+        dialog.RunModal();
+    }
 }

@@ -6,18 +6,27 @@ namespace {
 
 // Goes through UTF-16, the only form both code pages convert to and from.
 std::string Recode(const std::string& text, UINT from, UINT to) {
-    if (text.empty()) return {};
+    if (text.empty()) {
+        return {};
+    }
     const int length = static_cast<int>(text.size());
     const int wideLength = MultiByteToWideChar(from, 0, text.data(), length, nullptr, 0);
-    if (wideLength <= 0) return {};
+    if (wideLength <= 0) {
+        return {};
+    }
     std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    if (MultiByteToWideChar(from, 0, text.data(), length, wide.data(), wideLength) != wideLength) return {};
+    if (MultiByteToWideChar(from, 0, text.data(), length, wide.data(), wideLength) != wideLength) {
+        return {};
+    }
     const int outLength = WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (outLength <= 0) return {};
+    if (outLength <= 0) {
+        return {};
+    }
     std::string out(static_cast<size_t>(outLength), '\0');
     if (WideCharToMultiByte(to, 0, wide.data(), wideLength, out.data(), outLength, nullptr, nullptr) !=
-        outLength)
+        outLength) {
         return {};
+    }
     return out;
 }
 

@@ -7,7 +7,7 @@ void Win32HostForms::OpenPreview(int32_t parent, int32_t width, int32_t height) 
 }
 
 void Win32HostForms::LoadRunForm() {
-    LoadRunFormWindow(platform_, music_);
+    LoadRunFormWindow(platform_);
 }
 
 void Win32HostForms::ShowSettingsDialog() {

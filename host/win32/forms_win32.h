@@ -5,19 +5,17 @@
 
 #include "host_forms.h"
 #include "host_platform.h"
-#include "vantor_s.h"
 
 // The hidden top-level window "Vantor_Main"; its load handler runs before this returns.
-void LoadRunFormWindow(Vantor_B::HostPlatform& platform, Vantor_S::Music& music);
+void LoadRunFormWindow(Vantor_B::HostPlatform& platform);
 
 // The preview form as a child of the given window, size in pixels, shown.
 void OpenPreviewForm(int32_t parent, int32_t width, int32_t height);
 
 class Win32HostForms : public Vantor_B::HostForms {
   public:
-    // The run form starts programs and ends the process through the platform, and plays the music.
-    Win32HostForms(Vantor_B::HostPlatform& platform, Vantor_S::Music& music)
-        : platform_(platform), music_(music) {}
+    // The run form starts programs and ends the process through the platform.
+    explicit Win32HostForms(Vantor_B::HostPlatform& platform) : platform_(platform) {}
 
     void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
     void LoadRunForm() override;
@@ -25,5 +23,4 @@ class Win32HostForms : public Vantor_B::HostForms {
 
   private:
     Vantor_B::HostPlatform& platform_;
-    Vantor_S::Music& music_;
 };

@@ -7,7 +7,6 @@
 #include "ansi_text_win32.h"
 #include "argument_text.h"
 #include "twips_win32.h"
-#include "window_handle_win32.h"
 
 namespace {
 
@@ -15,6 +14,14 @@ namespace {
 constexpr DWORD kWindowWaitMs = 10000;
 // How often the started program is looked at meanwhile.
 constexpr DWORD kWindowPollMs = 15;
+
+HWND WindowOf(intptr_t window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+RECT RectOf(const Vantor_B::WindowRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 // The running program's path in the system code page; empty when it cannot be read.
 std::string ProgramPath() {
@@ -60,15 +67,24 @@ bool Win32HostPlatform::TopLevelWindowExists(const std::string& title) {
     return FindWindowA(nullptr, ToAnsi(title).c_str()) != nullptr;
 }
 
-bool Win32HostPlatform::IsWindow(int32_t handle) {
-    return ::IsWindow(WindowOfHandle(handle)) != FALSE;
+bool Win32HostPlatform::IsWindow(intptr_t window) {
+    return ::IsWindow(WindowOf(window)) != FALSE;
 }
 
-bool Win32HostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) {
+bool Win32HostPlatform::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) {
     RECT area;
-    if (!::GetWindowRect(WindowOfHandle(handle), &area)) return false;
+    if (!::GetWindowRect(WindowOf(window), &area)) {
+        return false;
+    }
     rect = {area.left, area.top, area.right, area.bottom};
     return true;
+}
+
+void Win32HostPlatform::DrawAnimatedRects(intptr_t window, int32_t animation,
+                                          const Vantor_B::WindowRect& from, const Vantor_B::WindowRect& to) {
+    const RECT fromRect = RectOf(from);
+    const RECT toRect = RectOf(to);
+    ::DrawAnimatedRects(WindowOf(window), animation, &fromRect, &toRect);
 }
 
 double Win32HostPlatform::TwipsPerPixelX() {
@@ -90,7 +106,9 @@ void Win32HostPlatform::ShowMessage(const std::string& text, const std::string& 
 bool Win32HostPlatform::CanOpenForReading(const std::string& path) {
     HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
     CloseHandle(file);
     return true;
 }
@@ -127,7 +145,9 @@ void Win32HostPlatform::StartProgram(const std::string& path, const std::string&
     const std::string title = ToAnsi(windowTitle);
     const DWORD start = GetTickCount();
     while (FindWindowA(nullptr, title.c_str()) == nullptr && GetTickCount() - start < kWindowWaitMs) {
-        if (WaitForSingleObject(process.hProcess, kWindowPollMs) != WAIT_TIMEOUT) break;
+        if (WaitForSingleObject(process.hProcess, kWindowPollMs) != WAIT_TIMEOUT) {
+            break;
+        }
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -7,8 +7,10 @@ class Win32HostPlatform : public Vantor_B::HostPlatform {
     std::string ArgumentText() override;
     std::string HostFolder() override;
     bool TopLevelWindowExists(const std::string& title) override;
-    bool IsWindow(int32_t handle) override;
-    bool GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) override;
+    bool IsWindow(intptr_t window) override;
+    bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override;
+    void DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
+                           const Vantor_B::WindowRect& to) override;
     double TwipsPerPixelX() override;
     double TwipsPerPixelY() override;
     int32_t ShowCursor(bool show) override;

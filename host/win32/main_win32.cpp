@@ -1,18 +1,17 @@
 // Quorrel.scr: the screen saver host.
 #include <windows.h>
 
-#include "bgm_music.h"
 #include "forms_win32.h"
 #include "host_platform_win32.h"
 #include "sound_platform_win32.h"
 #include "vantor_b.h"
+#include "vantor_bgm.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Vantor_BGM::UseSoundPlatform(SystemSoundPlatform());
     static Win32HostPlatform platform;
     Vantor_B::UsePlatform(platform);
-    static BgmMusic music;
-    static Win32HostForms forms(platform, music);
+    static Win32HostForms forms(platform);
     Vantor_B::UseForms(forms);
 
     Vantor_B::Main();

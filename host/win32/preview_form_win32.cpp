@@ -20,9 +20,13 @@ struct PictureControl {
     RECT area{};
 
     void Paint(HDC target) const {
-        if (picture == nullptr) return;
+        if (picture == nullptr) {
+            return;
+        }
         HDC source = CreateCompatibleDC(target);
-        if (source == nullptr) return;
+        if (source == nullptr) {
+            return;
+        }
         HGDIOBJ previous = SelectObject(source, picture);
         BitBlt(target, area.left, area.top, std::min<LONG>(Vantor_R::kPictureWidth, area.right - area.left),
                std::min<LONG>(Vantor_R::kPictureHeight, area.bottom - area.top), source, 0, 0, SRCCOPY);
@@ -40,7 +44,9 @@ constexpr UINT kPreviewWatchMs = 1000;
 // A parent whose process dies takes our window with it without telling us: the form is gone all the
 // same, and the host must not stay behind invisible.
 void CALLBACK WatchPreview(HWND, UINT, UINT_PTR, DWORD) {
-    if (!IsWindow(previewWindow)) Vantor_R::Form_Unload();
+    if (!IsWindow(previewWindow)) {
+        Vantor_R::Form_Unload();
+    }
 }
 
 LRESULT CALLBACK PreviewFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

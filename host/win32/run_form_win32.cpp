@@ -6,6 +6,7 @@
 #include "forms_win32.h"
 #include "host_names.h"
 #include "vantor_b.h"
+#include "vantor_s.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ LRESULT CALLBACK RunFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-void LoadRunFormWindow(Vantor_B::HostPlatform& platform, Vantor_S::Music& music) {
+void LoadRunFormWindow(Vantor_B::HostPlatform& platform) {
     WNDCLASSA formClass{};
     formClass.lpfnWndProc = RunFormProc;
     formClass.hInstance = GetModuleHandleA(nullptr);
@@ -61,6 +62,6 @@ void LoadRunFormWindow(Vantor_B::HostPlatform& platform, Vantor_S::Music& music)
         platform.EndProcess();
         return;
     }
-    form.emplace(platform, music, timers);
+    form.emplace(platform, timers);
     form->Form_Load();
 }

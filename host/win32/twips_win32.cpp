@@ -8,7 +8,9 @@ namespace {
 double ScreenTwipsPerPixel(int axis) {
     constexpr double TwipsPerInch = 1440;
     HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return 15;
+    if (screen == nullptr) {
+        return 15;
+    }
     const int dotsPerInch = GetDeviceCaps(screen, axis);
     ReleaseDC(nullptr, screen);
     return dotsPerInch > 0 ? TwipsPerInch / dotsPerInch : 15;

@@ -10,13 +10,6 @@ const std::string Mode = "mci status cdaudio mode |255";
 
 }  // namespace
 
-TEST_F(BgmTest, CdOpenAndCloseSendTheirCommandsWithoutReplyBuffer) {
-    Vantor_BGM::CdOpen();
-    Vantor_BGM::CdClose();
-    EXPECT_EQ(platform.calls, (Calls{"mci open cdaudio |0", "mci set cdaudio time format tmsf |0",
-                                     "mci stop cdaudio |0", "mci close cdaudio |0"}));
-}
-
 TEST_F(BgmTest, CdPollKeepsTheDiscOrTheRepeatTrackPlaying) {
     const struct {
         int16_t repeat;
@@ -53,7 +46,7 @@ TEST_F(BgmTest, CdPollKeepsTheDiscOrTheRepeatTrackPlaying) {
         Vantor_B::BgmRepeatTrack = c.repeat;
         platform.answers["status cdaudio current track"] = {0, c.current};
         platform.answers["status cdaudio mode"] = {0, c.mode};
-        platform.calls.clear();
+        Fresh();
         Vantor_BGM::CdPoll();
         Calls expected{CurrentTrack, TrackCount, Mode};
         expected.insert(expected.end(), c.played.begin(), c.played.end());
@@ -78,7 +71,7 @@ TEST_F(BgmTest, CdPollStopsForGoodOnADeviceError) {
     for (const auto& c : cases) {
         platform.answers.clear();
         platform.answers[c.failing] = {c.code, c.reply};
-        platform.calls.clear();
+        Fresh();
         Vantor_BGM::CdPoll();
         EXPECT_EQ(platform.calls, c.calls);
         EXPECT_EQ(CdPollActive, 0);
@@ -90,7 +83,7 @@ TEST_F(BgmTest, CdPollStopsWhenTheCurrentTrackIsNoNumber) {
     platform.answers["status cdaudio mode"] = {0, "stopped"};  // read even when the disc has stopped
     for (const char* current : {"", "abc", "2x", "nan", "inf"}) {
         platform.answers["status cdaudio current track"] = {0, current};
-        platform.calls.clear();
+        Fresh();
         Vantor_BGM::CdPoll();
         EXPECT_EQ(platform.calls, (Calls{CurrentTrack, TrackCount, Mode})) << current;
         EXPECT_EQ(CdPollActive, 0) << current;

@@ -14,9 +14,13 @@ std::string AssetPath(const std::string& name) {
 
 Vantor::Picture LoadBmp(const std::string& name) {
     const auto bytes = art::ReadFileBytes(AssetPath(name));
-    if (!bytes) ADD_FAILURE() << "missing " << name;
+    if (!bytes) {
+        ADD_FAILURE() << "missing " << name;
+    }
     const auto picture = bytes ? art::DecodeBmp24(*bytes) : std::nullopt;
-    if (!picture) ADD_FAILURE() << name << " is no 24-bit bitmap";
+    if (!picture) {
+        ADD_FAILURE() << name << " is no 24-bit bitmap";
+    }
     return picture.value_or(Vantor::Picture{});
 }
 
@@ -35,16 +39,23 @@ TEST(Art, SkinsHaveStretchableEdgesAndHighLightSelectEqualsHighLight) {
         ASSERT_EQ(skin.height, 25);
         // Edges are the same along their length, so stretching them by replication keeps their look.
         for (int y : {0, 1, 2, 3, 21, 22, 23, 24}) {
-            for (int x = 5; x < 60; ++x) EXPECT_EQ(skin.at(x, y), skin.at(4, y)) << i << " " << x << "," << y;
+            for (int x = 5; x < 60; ++x) {
+                EXPECT_EQ(skin.at(x, y), skin.at(4, y)) << i << " " << x << "," << y;
+            }
         }
         for (int x : {0, 1, 2, 3, 60, 61, 62, 63}) {
-            for (int y = 5; y < 21; ++y) EXPECT_EQ(skin.at(x, y), skin.at(x, 4)) << i << " " << x << "," << y;
+            for (int y = 5; y < 21; ++y) {
+                EXPECT_EQ(skin.at(x, y), skin.at(x, 4)) << i << " " << x << "," << y;
+            }
         }
         skins.push_back(skin);
     }
-    EXPECT_EQ(skins[size_t(Vantor::Skin::HighLightSelect)], skins[size_t(Vantor::Skin::HighLight)]);
+    EXPECT_EQ(skins[static_cast<size_t>(Vantor::Skin::HighLightSelect)],
+              skins[static_cast<size_t>(Vantor::Skin::HighLight)]);
     for (size_t a = 0; a + 1 < skins.size(); ++a) {
-        for (size_t b = a + 1; b + 1 < skins.size(); ++b) EXPECT_NE(skins[a], skins[b]) << a << " " << b;
+        for (size_t b = a + 1; b + 1 < skins.size(); ++b) {
+            EXPECT_NE(skins[a], skins[b]) << a << " " << b;
+        }
     }
 }
 
@@ -63,8 +74,10 @@ TEST(Art, IconHoldsA32PixelImage) {
     ASSERT_TRUE(bytes && bytes->size() > 6);
     const int count = (*bytes)[4] | (*bytes)[5] << 8;
     bool has32 = false;
-    for (int i = 0; i < count; ++i)
-        has32 |= (*bytes)[size_t(6 + 16 * i)] == 32 && (*bytes)[size_t(7 + 16 * i)] == 32;
+    for (int i = 0; i < count; ++i) {
+        has32 |= (*bytes)[static_cast<size_t>(6 + 16 * i)] == 32 &&
+                 (*bytes)[static_cast<size_t>(7 + 16 * i)] == 32;
+    }
     EXPECT_TRUE(has32);
 }
 

@@ -68,11 +68,19 @@ void Apply(Button& b, Event event) {
 void Reach(Button& b, ButtonState state, bool enabled) {
     auto& c = b.command;
     c.ReadProperties(Vantor::PropertyBag{});
-    if (state != ButtonState::Uninitialised) c.Initialize();
-    if (state == ButtonState::HighLight || state == ButtonState::HighLightSelect) c.MouseMove(0, 0, 1, 1);
-    if (state == ButtonState::Selected || state == ButtonState::HighLightSelect) c.GotFocus();
+    if (state != ButtonState::Uninitialised) {
+        c.Initialize();
+    }
+    if (state == ButtonState::HighLight || state == ButtonState::HighLightSelect) {
+        c.MouseMove(0, 0, 1, 1);
+    }
+    if (state == ButtonState::Selected || state == ButtonState::HighLightSelect) {
+        c.GotFocus();
+    }
     ASSERT_EQ(c.State(), state);
-    if (!enabled) c.SetEnabled(false);
+    if (!enabled) {
+        c.SetEnabled(false);
+    }
     b.canvas.pieces = 0;
     b.clicks = 0;
 }
@@ -134,7 +142,8 @@ const Transition Transitions[] = {
 };
 
 void PrintTo(const Transition& t, std::ostream* out) {
-    *out << "state " << int(t.from) << (t.enabled ? "" : " disabled") << ", event " << int(t.event);
+    *out << "state " << static_cast<int>(t.from) << (t.enabled ? "" : " disabled") << ", event "
+         << static_cast<int>(t.event);
 }
 
 class TransitionTest : public testing::TestWithParam<Transition> {};

@@ -18,13 +18,16 @@ struct Source {
 
 Source SourceOf(const Picture& surface, int x, int y) {
     const uint32_t c = surface.at(x, y);
-    return {int(Vantor::RedOf(c)), int(Vantor::GreenOf(c)), Vantor::BlueOf(c) >= 0xA0};
+    return {static_cast<int>(Vantor::RedOf(c)), static_cast<int>(Vantor::GreenOf(c)),
+            Vantor::BlueOf(c) >= 0xA0};
 }
 
 uint32_t GradientRow(int y, int height, bool reversed) {
     const Vantor::FaceColour top = reversed ? Vantor::FaceShade() : Vantor::FaceLight();
     const Vantor::FaceColour bottom = reversed ? Vantor::FaceLight() : Vantor::FaceShade();
-    const auto at = [&](int from, int to) { return uint32_t((from + (to - from) * y / (height - 1)) >> 8); };
+    const auto at = [&](int from, int to) {
+        return static_cast<uint32_t>((from + (to - from) * y / (height - 1)) >> 8);
+    };
     return Vantor::Rgb(at(top.red, bottom.red), at(top.green, bottom.green), at(top.blue, bottom.blue));
 }
 
@@ -87,7 +90,9 @@ TEST_P(FaceTest, CornersKeepTheirSizeAndEdgesStretch) {
     }
     // The inner rectangle is never copied: the gradient shows there.
     for (int y = 4; y < h - 4; ++y) {
-        for (int x = 4; x < w - 4; ++x) ASSERT_EQ(s.at(x, y), GradientRow(y, h, false)) << x << "," << y;
+        for (int x = 4; x < w - 4; ++x) {
+            ASSERT_EQ(s.at(x, y), GradientRow(y, h, false)) << x << "," << y;
+        }
     }
 }
 

@@ -14,10 +14,12 @@ namespace testing_button {
 inline std::array<Vantor::Picture, Vantor::SkinCount> CodedSkins() {
     std::array<Vantor::Picture, Vantor::SkinCount> skins;
     for (int s = 0; s < Vantor::SkinCount; ++s) {
-        skins[size_t(s)] = Vantor::Picture(64, 25);
+        skins[static_cast<size_t>(s)] = Vantor::Picture(64, 25);
         for (int y = 0; y < 25; ++y) {
-            for (int x = 0; x < 64; ++x)
-                skins[size_t(s)].at(x, y) = Vantor::Rgb(uint32_t(x), uint32_t(y), 0xA0u + s);
+            for (int x = 0; x < 64; ++x) {
+                skins[static_cast<size_t>(s)].at(x, y) =
+                    Vantor::Rgb(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 0xA0u + s);
+            }
         }
     }
     return skins;

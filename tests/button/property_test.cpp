@@ -47,8 +47,9 @@ TEST(Properties, ValuesEqualToTheirDefaultsAreNotStored) {
     b.command.SetCaption("設定");
     PropertyBag bag;
     b.command.WriteProperties(bag);
-    for (const char* key : {"Enabled", "Font", "FirstRun", "FontColour", "Visible"})
+    for (const char* key : {"Enabled", "Font", "FirstRun", "FontColour", "Visible"}) {
         EXPECT_FALSE(bag.Contains(key)) << key;
+    }
     EXPECT_TRUE(bag.Contains("Caption"));
     // The default caption is the same in both directions, so it survives a save and a load.
     b.command.SetCaption("Command");
@@ -65,15 +66,16 @@ TEST(Properties, ValuesThatDoNotConvertAreSkipped) {
         Vantor::PropertyValue value;
     };
     const Case cases[] = {{"Enabled", std::string("yes")},
-                          {"FirstRun", int64_t(300)},
-                          {"FontColour", int64_t(1) << 33},
-                          {"Visible", int64_t(2)},
+                          {"FirstRun", static_cast<int64_t>(300)},
+                          {"FontColour", static_cast<int64_t>(1) << 33},
+                          {"Visible", static_cast<int64_t>(2)},
                           {"Font", std::string("Arial")}};
     for (const Case& c : cases) {
         Button b;
         PropertyBag bag;
-        bag.WriteProperty(c.key, c.value, int64_t(-12345));
-        bag.WriteProperty("FontColour", c.key == std::string("FontColour") ? c.value : int64_t(0x55), "0");
+        bag.WriteProperty(c.key, c.value, static_cast<int64_t>(-12345));
+        bag.WriteProperty("FontColour",
+                          c.key == std::string("FontColour") ? c.value : static_cast<int64_t>(0x55), "0");
         b.command.ReadProperties(bag);
         if (c.key == std::string("Enabled")) {
             EXPECT_EQ(b.canvas.pieces, 0) << "stays disabled: nothing drawn";
@@ -90,13 +92,13 @@ TEST(Properties, ValuesThatDoNotConvertAreSkipped) {
 
 TEST(Properties, TextsSpellingNumbersEqualTheNumbers) {
     PropertyBag bag;
-    bag.WriteProperty("FirstRun", int64_t(1), "1");
-    bag.WriteProperty("Visible", " 1 ", int64_t(1));
+    bag.WriteProperty("FirstRun", static_cast<int64_t>(1), "1");
+    bag.WriteProperty("Visible", " 1 ", static_cast<int64_t>(1));
     EXPECT_FALSE(bag.Contains("FirstRun"));
     EXPECT_FALSE(bag.Contains("Visible"));
     EXPECT_EQ(Vantor::NumberOf(std::string("+7")), 7);
     EXPECT_EQ(Vantor::NumberOf(std::string("7x")), std::nullopt);
-    EXPECT_EQ(Vantor::TextOf(int64_t(-1)), "-1");
+    EXPECT_EQ(Vantor::TextOf(static_cast<int64_t>(-1)), "-1");
 }
 
 }  // namespace

@@ -9,7 +9,9 @@ TEST(ModeLetter, IsTheSecondCharacterUpperCased) {
         {"/p 520", "P"}, {"-P 520", "P"}, {"xp520", "P"}, {"/s", "S"}, {"/S", "S"}, {"/sx", "S"},
         {"/c:520", "C"}, {"s", ""},       {"", ""},       {"/a", "A"}, {"ss", "S"}, {"ａs", "S"},
     };
-    for (const auto& [text, letter] : cases) EXPECT_EQ(Vantor_B::ModeLetter(text), letter) << text;
+    for (const auto& [text, letter] : cases) {
+        EXPECT_EQ(Vantor_B::ModeLetter(text), letter) << text;
+    }
     EXPECT_NE(Vantor_B::ModeLetter("/ｓ"), "S") << "a full-width letter is no switch";
 }
 
@@ -19,7 +21,9 @@ TEST(PreviewParentHandle, IsReadFromTheFourthCharacterOn) {
         {"/p 3.5", 4},   {"/p  5 2 0", 520}, {"/p &H208", 520}, {"/p -1", -1}, {"/p 4294967296", 0},
         {"/p 1e400", 0}, {"/p 12:34", 12},   {"/pあ520", 520},
     };
-    for (const auto& [text, handle] : cases) EXPECT_EQ(Vantor_B::PreviewParentHandle(text), handle) << text;
+    for (const auto& [text, handle] : cases) {
+        EXPECT_EQ(Vantor_B::PreviewParentHandle(text), handle) << text;
+    }
 }
 
 TEST(ArgumentsAfterProgramName, DropsTheProgramAndTheBlanksAfterIt) {
@@ -36,8 +40,9 @@ TEST(ArgumentsAfterProgramName, DropsTheProgramAndTheBlanksAfterIt) {
         {"", ""},
         {"C:\\My Saver\\Quorrel.scr /s", "Saver\\Quorrel.scr /s"},
     };
-    for (const auto& [line, arguments] : cases)
+    for (const auto& [line, arguments] : cases) {
         EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line, ownPaths), arguments) << line;
+    }
 }
 
 TEST(ArgumentsAfterProgramName, TakesTheProgramsOwnUnquotedPathWholeAsWindowsStartsASaver) {
@@ -56,8 +61,9 @@ TEST(ArgumentsAfterProgramName, TakesTheProgramsOwnUnquotedPathWholeAsWindowsSta
         // A full-width letter is another character, not another case.
         {"C:\\users\\Public\\ソフト 表示\\Quorrel\\Ｑuorrel.scr /s", "表示\\Quorrel\\Ｑuorrel.scr /s"},
     };
-    for (const auto& [line, arguments] : cases)
+    for (const auto& [line, arguments] : cases) {
         EXPECT_EQ(Vantor_B::ArgumentsAfterProgramName(line, ownPaths), arguments) << line;
+    }
 }
 
 }  // namespace

@@ -7,10 +7,27 @@ bool FakeHostPlatform::TopLevelWindowExists(const std::string& title) {
     return windows.count(title) != 0;
 }
 
-bool FakeHostPlatform::GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) {
-    if (windowHandles.count(handle) == 0) return false;
+namespace {
+
+std::string RectText(const Vantor_B::WindowRect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+}  // namespace
+
+bool FakeHostPlatform::GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) {
+    if (windowHandles.count(window) == 0) {
+        return false;
+    }
     rect = parentRect;
     return true;
+}
+
+void FakeHostPlatform::DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
+                                         const Vantor_B::WindowRect& to) {
+    calls.push_back("DrawAnimatedRects " + std::to_string(window) + " " + std::to_string(animation) + " " +
+                    RectText(from) + " -> " + RectText(to));
 }
 
 int32_t FakeHostPlatform::ShowCursor(bool show) {
@@ -31,7 +48,9 @@ bool FakeHostPlatform::CanOpenForReading(const std::string& path) {
 std::string FakeHostPlatform::ReadProfileValue(const std::string& section, const std::string& key,
                                                const std::string& path, uint32_t bufferSize) {
     const auto found = profile.find(section + "|" + key + "|" + path);
-    if (found == profile.end()) return {};
+    if (found == profile.end()) {
+        return {};
+    }
     // The platform fills at most bufferSize - 1 bytes and a NUL.
     const std::string value = found->second.substr(0, bufferSize - 1);
     return value.substr(0, value.find('\0'));
@@ -39,6 +58,10 @@ std::string FakeHostPlatform::ReadProfileValue(const std::string& section, const
 
 int32_t FakeHostPlatform::WriteProfileValue(const std::string& section, const std::string& key,
                                             const std::string& value, const std::string& path) {
+    calls.push_back("WriteProfile " + path + " " + section + " " + key + "=" + value);
+    if (key == failingKey) {
+        return 0;
+    }
     profile[section + "|" + key + "|" + path] = value;
     return writeResult;
 }

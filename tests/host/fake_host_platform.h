@@ -15,20 +15,23 @@ struct FakeHostPlatform : Vantor_B::HostPlatform {
     std::string argumentText;
     std::string hostFolder = "C:\\Saver";
     std::set<std::string> windows;  // titles of existing top-level windows
-    std::set<int32_t> windowHandles;
-    Vantor_B::WindowRect parentRect;
+    std::set<intptr_t> windowHandles;
+    Vantor_B::WindowRect parentRect;  // the rectangle of every window in windowHandles
     double twipsPerPixel = 15;
     int32_t cursorCount = 0;
     std::set<std::string> readableFiles;
     std::map<std::string, std::string> profile;  // "section|key|path" -> value
     int32_t writeResult = 1;
+    std::string failingKey;  // writes of this key fail and store nothing
     std::vector<std::string> calls;
 
     std::string ArgumentText() override { return argumentText; }
     std::string HostFolder() override { return hostFolder; }
     bool TopLevelWindowExists(const std::string& title) override;
-    bool IsWindow(int32_t handle) override { return windowHandles.count(handle) != 0; }
-    bool GetWindowRect(int32_t handle, Vantor_B::WindowRect& rect) override;
+    bool IsWindow(intptr_t window) override { return windowHandles.count(window) != 0; }
+    bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override;
+    void DrawAnimatedRects(intptr_t window, int32_t animation, const Vantor_B::WindowRect& from,
+                           const Vantor_B::WindowRect& to) override;
     double TwipsPerPixelX() override { return twipsPerPixel; }
     double TwipsPerPixelY() override { return twipsPerPixel; }
     int32_t ShowCursor(bool show) override;

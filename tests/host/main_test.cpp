@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "host_fixture.h"
+#include "installed.h"
 
 namespace host_test {
 namespace {
@@ -54,7 +55,9 @@ TEST_F(MainTest, SwitchTable) {
         platform.calls.clear();
         platform.argumentText = c.arguments;
         platform.readableFiles.clear();
-        if (c.rendererPresent) platform.readableFiles.insert("C:\\Saver\\Quorrel.dll");
+        if (c.rendererPresent) {
+            platform.readableFiles.insert("C:\\Saver\\Quorrel.dll");
+        }
         Vantor_B::BgmKind = 0;
         Vantor_B::Main();
         EXPECT_EQ(platform.calls, c.calls) << '"' << c.arguments << "\" renderer " << c.rendererPresent;
@@ -90,6 +93,12 @@ TEST_F(MainTest, PreviewOfNoWindowEndsAtOnce) {
         Vantor_B::Main();
         EXPECT_EQ(platform.calls, Guarded({"EndProcess"})) << arguments;
     }
+}
+
+// A wiring fault shows where it is, not as a crash somewhere in the logic that followed a null pointer.
+TEST(InstalledTest, ReachingForWhatNothingInstalledEndsNamingIt) {
+    const Vantor_B::Installed<int> nothing("the test's platform");
+    EXPECT_DEATH(nothing.Get(), "the test's platform used before the program installed it");
 }
 
 }  // namespace

@@ -57,7 +57,9 @@ TEST(NumericPrefix, ReadsTheNumberAtTheStart) {
         {"1,5", 1},
         {"0x10", 0},
     };
-    for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    for (const PrefixCase& c : cases) {
+        EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    }
 }
 
 TEST(NumericPrefix, BeyondADoubleIsInfiniteAndBelowItIsZero) {
@@ -66,7 +68,9 @@ TEST(NumericPrefix, BeyondADoubleIsInfiniteAndBelowItIsZero) {
         {"1e400", INFINITY},   {"-1e400", -INFINITY}, {"1e99999999999", INFINITY},
         {"1e-99999999999", 0}, {"0.0001e-400", 0},
     };
-    for (const PrefixCase& c : cases) EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    for (const PrefixCase& c : cases) {
+        EXPECT_EQ(NumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    }
     EXPECT_EQ(NumericPrefix("1" + hundreds + "e-50"), INFINITY);
     EXPECT_EQ(NumericPrefix("0." + hundreds + "1e50"), 0);
 }
@@ -109,8 +113,9 @@ TEST(DecimalNumber, WholeTextByTheLocalesRules) {
         {"inf", std::nullopt},
         {"1,5", std::nullopt},
     };
-    for (const DecimalCase& c : cases)
+    for (const DecimalCase& c : cases) {
         EXPECT_EQ(Vantor_B::DecimalNumber(c.text), c.value) << '"' << c.text << '"';
+    }
 }
 
 struct SettingsCase {
@@ -142,8 +147,9 @@ TEST(SettingsInteger, WholeTextRoundedDownWithin16Bits) {
         {".", std::nullopt},
         {"&H10", std::nullopt},
     };
-    for (const SettingsCase& c : cases)
+    for (const SettingsCase& c : cases) {
         EXPECT_EQ(Vantor_B::SettingsInteger(c.text), c.value) << '"' << c.text << '"';
+    }
 }
 
 }  // namespace

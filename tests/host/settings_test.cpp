@@ -30,9 +30,15 @@ TEST_F(HostTest, LoadSettingsConversions) {
     for (const LoadCase& c : cases) {
         platform.profile.clear();
         platform.readableFiles = {c.readable};
-        if (c.kind) Store("BGM区分", c.kind);
-        if (c.repeat) Store("BGMﾘﾋﾟｰﾄ", c.repeat);
-        if (c.file) Store("BGMﾌｧｲﾙ", c.file);
+        if (c.kind) {
+            Store("BGM区分", c.kind);
+        }
+        if (c.repeat) {
+            Store("BGMﾘﾋﾟｰﾄ", c.repeat);
+        }
+        if (c.file) {
+            Store("BGMﾌｧｲﾙ", c.file);
+        }
         Vantor_B::BgmKind = c.startKind;
         Vantor_B::BgmRepeatTrack = c.startKind;
         Vantor_B::BgmFile = "old";
@@ -61,7 +67,9 @@ TEST_F(HostTest, FileExistsTestsTheCopyWithoutOneTrailingBackslash) {
         {"C:\\a.wav", true}, {"C:\\a.wav\\", true}, {"C:\\a.wav\\\\", false}, {"C:\\b\\", false},
         {"", false},         {"\\", false},         {"C:\\missing", false},
     };
-    for (const auto& [path, exists] : cases) EXPECT_EQ(Vantor_B::FileExists(path), exists) << path;
+    for (const auto& [path, exists] : cases) {
+        EXPECT_EQ(Vantor_B::FileExists(path), exists) << path;
+    }
 }
 
 TEST_F(HostTest, EmptyPathsNeverReachThePlatform) {

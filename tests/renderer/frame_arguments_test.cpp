@@ -36,33 +36,40 @@ TEST(FrameArgumentsTest, AcceptsTheDocumentedForms) {
     }
 }
 
-TEST(FrameArgumentsTest, RefusesBadArgumentsWithOneLine) {
-    const std::vector<std::vector<const char*>> cases = {
-        {},
-        {"--seed", "1", "--time-ms", "0"},
-        {"--seed", "1", "--out", "a.png"},
-        {"--time-ms", "0", "--out", "a.png"},
-        {"--seed", "0", "--time-ms", "0", "--out", "a.png"},
-        {"--seed", "4294967296", "--time-ms", "0", "--out", "a.png"},
-        {"--seed", "-1", "--time-ms", "0", "--out", "a.png"},
-        {"--seed", "12x", "--time-ms", "0", "--out", "a.png"},
-        {"--seed", "0x", "--time-ms", "0", "--out", "a.png"},
-        {"--seed", "", "--time-ms", "0", "--out", "a.png"},
-        {"--seed", "1", "--time-ms", "1.5", "--out", "a.png"},
-        {"--seed", "1", "--time-ms", "0", "--out", ""},
-        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--format", "jpg"},
-        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--seed", "2"},
-        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--grey", "--grey"},
-        {"--seed", "1", "--time-ms", "0", "--out", "a.png", "--verbose"},
-        {"--seed", "1", "--time-ms", "0", "--out"},
-        {"--seed", "1", "--time-ms", "0", "--out", "--grey"},
+// One line, and the line says what was wrong: the option or value at fault, or the usage.
+TEST(FrameArgumentsTest, RefusesBadArgumentsWithOneLineNamingTheFault) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* refusal;
+    } cases[] = {
+        {{}, "usage: quorrel-frame --seed S --time-ms T --out FILE [--grey] [--format png|bgra]"},
+        {{"--seed", "1", "--time-ms", "0"}, "usage: quorrel-frame"},
+        {{"--seed", "1", "--out", "a.png"}, "usage: quorrel-frame"},
+        {{"--time-ms", "0", "--out", "a.png"}, "--seed is required unless --grey is given"},
+        {{"--seed", "0", "--time-ms", "0", "--out", "a.png"}, "--seed must be a non-zero 32-bit value"},
+        {{"--seed", "4294967296", "--time-ms", "0", "--out", "a.png"},
+         "--seed must be a non-zero 32-bit value"},
+        {{"--seed", "-1", "--time-ms", "0", "--out", "a.png"}, "--seed must be a non-zero 32-bit value"},
+        {{"--seed", "12x", "--time-ms", "0", "--out", "a.png"}, "--seed must be a non-zero 32-bit value"},
+        {{"--seed", "0x", "--time-ms", "0", "--out", "a.png"}, "--seed must be a non-zero 32-bit value"},
+        {{"--seed", "", "--time-ms", "0", "--out", "a.png"}, "--seed must be a non-zero 32-bit value"},
+        {{"--seed", "1", "--time-ms", "1.5", "--out", "a.png"},
+         "--time-ms must be a 32-bit millisecond count"},
+        {{"--seed", "1", "--time-ms", "0", "--out", ""}, "--out needs a file name"},
+        {{"--seed", "1", "--time-ms", "0", "--out", "a.png", "--format", "jpg"},
+         "--format must be png or bgra"},
+        {{"--seed", "1", "--time-ms", "0", "--out", "a.png", "--seed", "2"}, "--seed given twice"},
+        {{"--seed", "1", "--time-ms", "0", "--out", "a.png", "--grey", "--grey"}, "--grey given twice"},
+        {{"--seed", "1", "--time-ms", "0", "--out", "a.png", "--verbose"}, "unknown argument '--verbose'"},
+        {{"--seed", "1", "--time-ms", "0", "--out"}, "--out needs a value"},
+        {{"--seed", "1", "--time-ms", "0", "--out", "--grey"}, "--out needs a value, not --grey"},
     };
-    for (const auto& arguments : cases) {
-        const auto parsed = Parse(arguments);
-        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << arguments.size() << " arguments";
+    for (const auto& c : cases) {
+        const auto parsed = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.refusal;
         const std::string& refusal = std::get<std::string>(parsed);
-        EXPECT_FALSE(refusal.empty());
-        EXPECT_EQ(refusal.find('\n'), std::string::npos);
+        EXPECT_TRUE(refusal.starts_with(c.refusal)) << refusal;
+        EXPECT_EQ(refusal.find('\n'), std::string::npos) << refusal;
     }
 }
 

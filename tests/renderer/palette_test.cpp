@@ -76,12 +76,4 @@ TEST_F(PaletteTest, EveryChannelTakesItsOwnClockReadingInOrder) {
     }
 }
 
-TEST_F(PaletteTest, ClockPastTwoToTheThirtyOneStaysPositive) {
-    InitNoiseTables(0xBEEFu);
-    for (uint32_t time : {0x80000000u, 0xFFFFFFFFu}) {
-        PinClock(time);
-        EXPECT_EQ(PaletteChannelExponent(2), ChannelExponent(OctaveNoise(time * 0.0001 + 2, kNoiseOctaves)));
-    }
-}
-
 }  // namespace

@@ -1,13 +1,17 @@
-// The settings dialog's behaviour against fakes of its controls and of the system: the load order, kind
-// selection, the file choice, storing (and failing to), cancelling and the zoom anchor.
+// The settings dialog's behaviour against fakes of its controls and of the system, and the host's fake
+// platform for the settings file and the zoom: the load order, kind selection, the file choice, storing
+// (and failing to), cancelling and the zoom anchor.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 
+#include "fake_host_platform.h"
 #include "fake_site.h"
 #include "host_names.h"
 #include "repeat_track.h"
+#include "vantor_b.h"
+#include "vantor_b_zoom.h"
 #include "vantor_p_form.h"
 
 namespace {
@@ -45,10 +49,13 @@ struct DialogButton {
     Vantor::Command command;
 };
 
+// The dialog's window handle, as its controls give it and the platform knows it.
+constexpr intptr_t kDialogWindow = 0x520;
+
 class FakeControls : public Vantor_P::DialogControls {
   public:
     explicit FakeControls(Log& log) : log_(log) {}
-    intptr_t WindowHandle() override { return 0x520; }
+    intptr_t WindowHandle() override { return kDialogWindow; }
     double ScreenWidth() override { return 15360; }
     double ScreenHeight() override { return 11520; }
     double DialogWidth() override { return 7275; }
@@ -57,8 +64,8 @@ class FakeControls : public Vantor_P::DialogControls {
         Add("Move " + std::to_string(left) + "," + std::to_string(top));
     }
     void ShowMark(int index, Mark mark) override {
-        marks[size_t(index)] = mark;
-        Add("ShowMark " + std::to_string(index) + " " + std::to_string(int(mark)));
+        marks[static_cast<size_t>(index)] = mark;
+        Add("ShowMark " + std::to_string(index) + " " + std::to_string(static_cast<int>(mark)));
     }
     void EnableRepeat(bool enabled) override {
         repeatEnabled = enabled;
@@ -86,31 +93,17 @@ class FakeControls : public Vantor_P::DialogControls {
     Log& log_;
 };
 
-std::string RectText(const Vantor_B::WindowRect& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
 class FakeSystem : public Vantor_P::DialogSystem {
   public:
     explicit FakeSystem(Log& log) : log_(log) {}
     bool GetCursorPos(int32_t& x, int32_t& y) override {
         log_.push_back("GetCursorPos");
-        if (!cursorWorks) return false;
+        if (!cursorWorks) {
+            return false;
+        }
         x = cursorX;
         y = cursorY;
         return true;
-    }
-    bool GetWindowRect(intptr_t window, Vantor_B::WindowRect& rect) override {
-        log_.push_back("GetWindowRect " + std::to_string(window));
-        if (!windowRectWorks) return false;
-        rect = windowRect;
-        return true;
-    }
-    void DrawAnimatedRects(intptr_t, int32_t animation, const Vantor_B::WindowRect& from,
-                           const Vantor_B::WindowRect& to) override {
-        log_.push_back("DrawAnimatedRects " + std::to_string(animation) + " " + RectText(from) + " -> " +
-                       RectText(to));
     }
     std::optional<std::string> ChooseFile(const std::string& description, const std::string& pattern,
                                           const std::string& title, uint32_t capacity) override {
@@ -123,25 +116,16 @@ class FakeSystem : public Vantor_P::DialogSystem {
     size_t CodePageLength(const std::string& text) override { return text.size(); }
     void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
     void SetMousePointer(MousePointer pointer) override {
-        log_.push_back("SetMousePointer " + std::to_string(int(pointer)));
+        log_.push_back("SetMousePointer " + std::to_string(static_cast<int>(pointer)));
     }
-    bool WriteSetting(const std::string& section, const std::string& key, const std::string& value) override {
-        log_.push_back("WriteSetting " + section + " " + key + "=" + value);
-        return writes++ != failingWrite;
-    }
-    std::string SettingsPath() override { return "C:\\Saver\\Quorrel.ini"; }
     void ShowMessage(const std::string& text, const std::string& title) override {
         log_.push_back("ShowMessage " + title + ": " + text);
     }
 
     bool cursorWorks = true;
     int32_t cursorX = 1023, cursorY = 767;
-    bool windowRectWorks = true;
-    Vantor_B::WindowRect windowRect{270, 165, 755, 439};
     std::optional<std::string> chosenFile;
     std::string missingFile;
-    int writes = 0;
-    int failingWrite = -1;  // the write, counted from 0, that fails
 
   private:
     Log& log_;
@@ -149,7 +133,8 @@ class FakeSystem : public Vantor_P::DialogSystem {
 
 struct Dialog {
     explicit Dialog(int16_t kind = 0, int16_t track = 0, std::string file = "")
-        : bgmKind(kind),
+        : log(platform.calls),
+          bgmKind(kind),
           bgmRepeatTrack(track),
           bgmFile(std::move(file)),
           cmdBgm(log, "Cmd_BGM"),
@@ -161,7 +146,11 @@ struct Dialog {
           form(controls, system, {bgmKind, bgmRepeatTrack, bgmFile},
                {cmdBgm.command, cmdSet.command, cmdCan.command, cmdEtc.command},
                "https://quorrel.invalid/works") {
+        Vantor_B::UsePlatform(platform);
+        Vantor_B::LastApiResult = 0;
         Vantor_B::ZoomAnchor = {};
+        platform.windowHandles = {kDialogWindow};
+        platform.parentRect = {270, 165, 755, 439};
     }
     Log Take() { return std::exchange(log, {}); }
     void Click(DialogButton& button) {
@@ -169,7 +158,8 @@ struct Dialog {
         button.command.MouseUp(Vantor::LeftButton, 0, 1, 1);
     }
 
-    Log log;
+    host_test::FakeHostPlatform platform;
+    Log& log;
     int16_t bgmKind;
     int16_t bgmRepeatTrack;
     std::string bgmFile;
@@ -183,28 +173,21 @@ TEST(Form, LoadRunsItsStepsInOrder) {
     Dialog d(1, 7, "C:\\Music\\sea.mp3");
     d.form.Form_Load();
     Log expected = {
-        "Move 4042,2470",
-        "Cmd_Etc Initialize 100",
-        "Cmd_Set Initialize 100",
-        "Cmd_Can Initialize 100",
-        "Cmd_BGM Initialize 100",
-        "Cmd_BGM Enabled",
-        "EnableRepeat 0",
-        "ShowMark 0 0",
-        "ShowMark 1 0",
-        "ShowMark 2 0",
-        "ShowMark 1 1",
-        "EnableRepeat 1",
-        "SetRepeatText 7",
-        "SetFileCaption C:\\Music\\sea.mp3",
-        "GetCursorPos",
-        "GetWindowRect 1312",
-        "DrawAnimatedRects 3 1023,767,1023,767 -> 270,165,755,439",
+        "Move 4042,2470",         "Cmd_Etc Initialize 100",
+        "Cmd_Set Initialize 100", "Cmd_Can Initialize 100",
+        "Cmd_BGM Initialize 100", "Cmd_BGM Enabled",
+        "EnableRepeat 0",         "ShowMark 0 0",
+        "ShowMark 1 0",           "ShowMark 2 0",
+        "ShowMark 1 1",           "EnableRepeat 1",
+        "SetRepeatText 7",        "SetFileCaption C:\\Music\\sea.mp3",
+        "GetCursorPos",           "DrawAnimatedRects 1312 3 1023,767,1023,767 -> 270,165,755,439",
         "SetMousePointer 0",
     };
     // The list is filled after the track text and before the file label.
     Log list;
-    for (const std::string& item : Vantor_P::TrackList()) list.push_back("AddRepeatItem " + item);
+    for (const std::string& item : Vantor_P::TrackList()) {
+        list.push_back("AddRepeatItem " + item);
+    }
     const auto fileLabel = std::find(expected.begin(), expected.end(), "SetFileCaption C:\\Music\\sea.mp3");
     expected.insert(fileLabel, list.begin(), list.end());
     EXPECT_EQ(d.Take(), expected);
@@ -225,8 +208,10 @@ TEST(Form, MarksAndEnablingFollowTheKind) {
     for (const Case& c : cases) {
         Dialog d(c.kind);
         d.form.Form_Load();
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(d.controls.marks[size_t(i)], Mark(i == c.selectedMark)) << c.kind << " " << i;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(d.controls.marks[static_cast<size_t>(i)], static_cast<Mark>(i == c.selectedMark))
+                << c.kind << " " << i;
+        }
         EXPECT_EQ(d.controls.repeatEnabled, c.repeat) << c.kind;
         EXPECT_EQ(d.cmdBgm.command.Enabled(), c.fileButton) << c.kind;
     }
@@ -257,46 +242,44 @@ TEST(Form, PressingAMarkOrItsCaptionSelectsTheKind) {
     }
 }
 
+// The track text goes through TrackFromText, whose conversions geometry_test's table checks.
 TEST(Form, SetWritesTheThreeKeysInOrderThenUnloads) {
-    struct Case {
-        const char* text;
-        const char* stored;
+    Dialog d(1, 9, "C:\\Music\\sea.mp3");
+    d.form.Form_Load();
+    d.controls.repeatText = "3.5";
+    d.Take();
+    d.Click(d.cmdSet);
+    const Log expected = {
+        "WriteProfile C:\\Saver\\Quorrel.ini Section BGM区分=1",
+        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾘﾋﾟｰﾄ=4",
+        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3",
+        "Unload",
     };
-    const Case cases[] = {{"", "0"}, {"abc", "0"}, {"7", "7"}, {"2.5", "2"}, {"3.5", "4"}, {"40000", "0"}};
-    for (const Case& c : cases) {
-        Dialog d(1, 9, "C:\\Music\\sea.mp3");
-        d.form.Form_Load();
-        d.controls.repeatText = c.text;
-        d.Take();
-        d.Click(d.cmdSet);
-        const Log expected = {
-            "WriteSetting Section BGM区分=1",
-            std::string("WriteSetting Section BGMﾘﾋﾟｰﾄ=") + c.stored,
-            "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3",
-            "Unload",
-        };
-        EXPECT_EQ(d.Take(), expected) << c.text;
-        EXPECT_EQ(std::to_string(d.bgmRepeatTrack), c.stored);
-    }
+    EXPECT_EQ(d.Take(), expected);
+    EXPECT_EQ(d.bgmRepeatTrack, 4);
+    EXPECT_EQ(d.platform.profile.at("Section|BGMﾘﾋﾟｰﾄ|C:\\Saver\\Quorrel.ini"), "4");
 }
 
 TEST(Form, SetStopsAtTheFirstFailedWriteAndStaysOpenWithTheChoiceUntilAStoreSucceeds) {
+    const char* keys[] = {"BGM区分", "BGMﾘﾋﾟｰﾄ", "BGMﾌｧｲﾙ"};
     for (int failing = 0; failing < 3; ++failing) {
         Dialog d(1, 9, "C:\\Music\\sea.mp3");
         d.form.Form_Load();
         d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
         d.controls.repeatText = "5";
-        d.system.failingWrite = failing;
+        d.platform.failingKey = keys[failing];
         d.Take();
         d.Click(d.cmdSet);
-        Log expected = {"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=5",
-                        "WriteSetting Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3"};
-        expected.resize(size_t(failing) + 1);
+        Log expected = {"WriteProfile C:\\Saver\\Quorrel.ini Section BGM区分=2",
+                        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾘﾋﾟｰﾄ=5",
+                        "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾌｧｲﾙ=C:\\Music\\sea.mp3"};
+        expected.resize(static_cast<size_t>(failing) + 1);
         expected.push_back(
             "ShowMessage Quorrel (ScreenSaver): C:\\Saver\\Quorrel.iniに設定を保存できません！");
         EXPECT_EQ(d.Take(), expected) << failing;
         EXPECT_EQ(d.bgmKind, 2);
         EXPECT_EQ(d.bgmFile, "C:\\Music\\sea.mp3");
+        d.platform.failingKey.clear();
         d.Click(d.cmdSet);
         EXPECT_EQ(d.Take().back(), "Unload") << failing;
         EXPECT_EQ(d.bgmRepeatTrack, 5);
@@ -309,8 +292,9 @@ TEST(Form, FileKindWithoutAFileStoresAnEmptyPath) {
     d.form.Img_BGM_MouseDown(2, Vantor::LeftButton, 0, 0, 0);
     d.Take();
     d.Click(d.cmdSet);
-    EXPECT_EQ(d.Take(), (Log{"WriteSetting Section BGM区分=2", "WriteSetting Section BGMﾘﾋﾟｰﾄ=0",
-                             "WriteSetting Section BGMﾌｧｲﾙ=", "Unload"}));
+    EXPECT_EQ(d.Take(), (Log{"WriteProfile C:\\Saver\\Quorrel.ini Section BGM区分=2",
+                             "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾘﾋﾟｰﾄ=0",
+                             "WriteProfile C:\\Saver\\Quorrel.ini Section BGMﾌｧｲﾙ=", "Unload"}));
 }
 
 TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
@@ -320,18 +304,17 @@ TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
     d.Take();
     d.Click(d.cmdCan);
     d.form.Form_Unload();
-    EXPECT_EQ(d.Take(), (Log{"Unload", "GetWindowRect 1312",
-                             "DrawAnimatedRects 3 270,165,755,439 -> 1023,767,1023,767"}));
+    EXPECT_EQ(d.Take(), (Log{"Unload", "DrawAnimatedRects 1312 3 270,165,755,439 -> 1023,767,1023,767"}));
     EXPECT_EQ(d.bgmRepeatTrack, 3);
 }
 
 TEST(Form, FailedQueriesZoomFromTheTopLeftCornerAndAnEmptyRectangle) {
     Dialog d;
     d.system.cursorWorks = false;
-    d.system.windowRectWorks = false;
+    d.platform.windowHandles.clear();
     d.form.Form_Load();
     const Log log = d.Take();
-    EXPECT_NE(std::find(log.begin(), log.end(), "DrawAnimatedRects 3 0,0,0,0 -> 0,0,0,0"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "DrawAnimatedRects 1312 3 0,0,0,0 -> 0,0,0,0"), log.end());
     EXPECT_EQ(Vantor_B::ZoomAnchor, Vantor_B::ScreenPoint16{});
 }
 

@@ -43,7 +43,9 @@ TEST(PaintGradient, DarkEdgesLightMiddle) {
     // 3.142 is a little more than pi: the last row's level, |sin| x 220, is 0.09 and rounds to black.
     EXPECT_EQ(Vantor_P::GradientLevel(252, 252), 0);
     EXPECT_LE(window.back() & 0xFF, 31u);
-    for (size_t y = 1; y < 126; ++y) EXPECT_GE(window[y] & 0xFF, window[y - 1] & 0xFF) << y;
+    for (size_t y = 1; y < 126; ++y) {
+        EXPECT_GE(window[y] & 0xFF, window[y - 1] & 0xFF) << y;
+    }
 }
 
 TEST(PaintGradient, CollapsedSurfaceHasNoRows) {
@@ -69,8 +71,9 @@ TEST(RepeatTrack, TextToStoredNumber) {
         {"+5", 5}, {"-3", -3}, {"1e1", 10}, {"32767", 32767}, {"32768", 0}, {"-99999", 0},
         {"7x", 0}, {"0.4", 0}, {"+-5", 0},  {"+", 0},
     };
-    for (const auto& [text, stored] : cases)
+    for (const auto& [text, stored] : cases) {
         EXPECT_EQ(Vantor_P::TrackFromText(text), stored) << '"' << text << '"';
+    }
 }
 
 TEST(TabRing, FollowsTheTabIndexesRoundAndSkipsWhatCannotTakeTheFocus) {

@@ -45,29 +45,30 @@ TEST(SaverOptionsTest, AcceptsBothDashesAndTheDaemonsWindow) {
     EXPECT_EQ(std::get<SaverOptions>(pinned).clockMs, 4294967295u);
 }
 
-TEST(SaverOptionsTest, RefusesBadInputWithOneLine) {
+// One line, and the line names the option or value at fault.
+TEST(SaverOptionsTest, RefusesBadInputWithOneLineNamingTheFault) {
     const struct {
         std::vector<const char*> arguments;
         const char* screensaverWindow;
+        std::string reason;  // how the line begins
     } cases[] = {
-        {{"-fps"}, nullptr},
-        {{"root"}, nullptr},
-        {{"---root"}, nullptr},
-        {{"-window-id"}, nullptr},
-        {{"-window-id", "0x"}, nullptr},
-        {{"-window-id", "-5"}, nullptr},
-        {{"-delay", "4294967296"}, nullptr},
-        {{"-delay", "10ms"}, nullptr},
-        {{"--seed", "0"}, nullptr},
-        {{}, "window"},
-        {{"-delay", "1"}, ""},
+        {{"-fps"}, nullptr, "unknown option '-fps'; usage: quorrel"},
+        {{"root"}, nullptr, "unknown option 'root'"},
+        {{"---root"}, nullptr, "unknown option '---root'"},
+        {{"-window-id"}, nullptr, "-window-id needs a value"},
+        {{"-window-id", "0x"}, nullptr, "-window-id: '0x' is no 32-bit count"},
+        {{"-window-id", "-5"}, nullptr, "-window-id: '-5' is no 32-bit count"},
+        {{"-delay", "4294967296"}, nullptr, "-delay: '4294967296' is no 32-bit count"},
+        {{"-delay", "10ms"}, nullptr, "-delay: '10ms' is no 32-bit count"},
+        {{"--seed", "0"}, nullptr, "--seed: '0' is no non-zero 32-bit count"},
+        {{}, "window", std::string(kScreensaverWindowVariable) + ": 'window' is no window id"},
+        {{"-delay", "1"}, "", std::string(kScreensaverWindowVariable) + ": '' is no window id"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments, c.screensaverWindow);
-        ASSERT_TRUE(std::holds_alternative<std::string>(parsed))
-            << (c.arguments.empty() ? "" : c.arguments[0]);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.reason;
         const std::string& reason = std::get<std::string>(parsed);
-        EXPECT_FALSE(reason.empty());
+        EXPECT_TRUE(reason.starts_with(c.reason)) << reason;
         EXPECT_EQ(reason.find('\n'), std::string::npos) << reason;
     }
 }

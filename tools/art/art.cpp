@@ -45,7 +45,9 @@ SkinColours ColoursOf(Skin skin) {
 
 uint32_t Blend(uint32_t from, uint32_t to, double amount) {
     const auto mix = [&](uint32_t a, uint32_t b) {
-        return uint32_t(std::nearbyint(double(a) + (double(b) - double(a)) * std::clamp(amount, 0.0, 1.0)));
+        return static_cast<uint32_t>(
+            std::nearbyint(static_cast<double>(a) +
+                           (static_cast<double>(b) - static_cast<double>(a)) * std::clamp(amount, 0.0, 1.0)));
     };
     return Rgb(mix(Vantor::RedOf(from), Vantor::RedOf(to)), mix(Vantor::GreenOf(from), Vantor::GreenOf(to)),
                mix(Vantor::BlueOf(from), Vantor::BlueOf(to)));
@@ -58,7 +60,9 @@ double Coverage(int x, int y, double radius) {
         for (int sx = 0; sx < 4; ++sx) {
             const double dx = x + (sx + 0.5) / 4 - 6.0;
             const double dy = y + (sy + 0.5) / 4 - 6.0;
-            if (dx * dx + dy * dy <= radius * radius) ++inside;
+            if (dx * dx + dy * dy <= radius * radius) {
+                ++inside;
+            }
         }
     }
     return inside / 16.0;
@@ -77,14 +81,15 @@ Picture DrawSkin(Skin skin) {
             const int32_t ring = std::min({dx, dy, dx + dy - 2});
             const bool lower = y >= picture.height - Vantor::FrameSize;
             uint32_t colour = colours.interior;
-            if (ring <= 0)
+            if (ring <= 0) {
                 colour = Outer;
-            else if (ring == 1)
+            } else if (ring == 1) {
                 colour = colours.ring1;
-            else if (ring == 2)
+            } else if (ring == 2) {
                 colour = lower ? colours.lowerRing2 : colours.ring2;
-            else if (ring == 3)
+            } else if (ring == 3) {
                 colour = lower ? colours.lowerRing3 : colours.ring3;
+            }
             picture.at(x, y) = colour;
         }
     }
@@ -99,7 +104,9 @@ Picture DrawRadioMark(bool selected) {
         for (int x = 0; x < 12; ++x) {
             uint32_t colour = Blend(background, rim, Coverage(x, y, 5.8));
             colour = Blend(colour, Rgb(255, 255, 255), Coverage(x, y, 4.6));
-            if (selected) colour = Blend(colour, DarkBlue, Coverage(x, y, 2.6));
+            if (selected) {
+                colour = Blend(colour, DarkBlue, Coverage(x, y, 2.6));
+            }
             picture.at(x, y) = colour;
         }
     }
@@ -111,8 +118,8 @@ Picture DrawIcon(int size) {
     const double s = size / 32.0;
     const double centre = (size - 1) / 2.0;
     const double corner = 6 * s;
-    std::vector<double> red(size_t(size * size), 10), green(size_t(size * size), 12),
-        blue(size_t(size * size), 40);
+    std::vector<double> red(static_cast<size_t>(size * size), 10),
+        green(static_cast<size_t>(size * size), 12), blue(static_cast<size_t>(size * size), 40);
     // A spiral of soft dots whose colour wanders from cyan to violet, added like light.
     for (int i = 0; i < 36; ++i) {
         const double t = i / 35.0;
@@ -125,7 +132,7 @@ Picture DrawIcon(int size) {
             for (int x = 0; x < size; ++x) {
                 const double d2 = (x - px) * (x - px) + (y - py) * (y - py);
                 const double glow = std::exp(-d2 / (2 * spread * spread)) * 0.55;
-                const size_t at = size_t(y * size + x);
+                const size_t at = static_cast<size_t>(y * size + x);
                 red[at] += glow * (60 + 190 * t);
                 green[at] += glow * (230 - 150 * t);
                 blue[at] += glow * 255;
@@ -138,8 +145,10 @@ Picture DrawIcon(int size) {
             const double cx = std::max({corner - x, x - (size - 1 - corner), 0.0});
             const double cy = std::max({corner - y, y - (size - 1 - corner), 0.0});
             const bool inside = cx * cx + cy * cy <= corner * corner;
-            const size_t at = size_t(y * size + x);
-            const auto channel = [](double v) { return uint32_t(std::clamp(std::nearbyint(v), 0.0, 255.0)); };
+            const size_t at = static_cast<size_t>(y * size + x);
+            const auto channel = [](double v) {
+                return static_cast<uint32_t>(std::clamp(std::nearbyint(v), 0.0, 255.0));
+            };
             picture.at(x, y) =
                 inside ? 0xFF000000u | Rgb(channel(red[at]), channel(green[at]), channel(blue[at])) : 0;
         }
@@ -150,7 +159,7 @@ Picture DrawIcon(int size) {
 std::string SkinFileName(Skin skin) {
     static const char* const names[Vantor::SkinCount] = {"normal",  "highlight", "pressed",
                                                          "disable", "selected",  "highlightselect"};
-    return std::string("skin_") + names[size_t(skin)] + ".bmp";
+    return std::string("skin_") + names[static_cast<size_t>(skin)] + ".bmp";
 }
 
 std::string RadioMarkFileName(bool selected) {
@@ -160,7 +169,7 @@ std::string RadioMarkFileName(bool selected) {
 std::vector<AssetFile> AllAssets() {
     std::vector<AssetFile> files;
     for (int i = 0; i < Vantor::SkinCount; ++i) {
-        files.push_back({SkinFileName(Skin(i)), EncodeBmp24(DrawSkin(Skin(i)))});
+        files.push_back({SkinFileName(static_cast<Skin>(i)), EncodeBmp24(DrawSkin(static_cast<Skin>(i)))});
     }
     for (bool selected : {false, true}) {
         files.push_back({RadioMarkFileName(selected), EncodeBmp24(DrawRadioMark(selected))});

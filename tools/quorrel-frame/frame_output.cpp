@@ -45,7 +45,9 @@ std::string WriteBgra(const PaletteEntry* frame, std::FILE* file) {
 // Writes and closes the file; the first failure is the one reported.
 std::string WriteAndClose(const PaletteEntry* frame, std::FILE* file, FrameFormat format) {
     std::string failure = format == FrameFormat::Png ? WritePng(frame, file) : WriteBgra(frame, file);
-    if (std::fclose(file) != 0 && failure.empty()) failure = "write failed";
+    if (std::fclose(file) != 0 && failure.empty()) {
+        failure = "write failed";
+    }
     return failure;
 }
 
@@ -58,7 +60,9 @@ bool WrittenInPlace(const std::string& path) {
 
 std::string WriteInPlace(const PaletteEntry* frame, const std::string& path, FrameFormat format) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return std::strerror(errno);
+    if (!file) {
+        return std::strerror(errno);
+    }
     return WriteAndClose(frame, file, format);
 }
 
@@ -67,7 +71,9 @@ std::string WriteInPlace(const PaletteEntry* frame, const std::string& path, Fra
 std::string WriteBeside(const PaletteEntry* frame, const std::string& path, FrameFormat format) {
     std::string temporary = path + ".XXXXXX";
     const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0) return std::strerror(errno);
+    if (descriptor < 0) {
+        return std::strerror(errno);
+    }
     // mkstemp makes the file private; the frame gets the permissions of any new file.
     const mode_t mask = umask(0);
     umask(mask);
@@ -79,8 +85,12 @@ std::string WriteBeside(const PaletteEntry* frame, const std::string& path, Fram
         return "write failed";
     }
     std::string failure = WriteAndClose(frame, file, format);
-    if (failure.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) failure = std::strerror(errno);
-    if (!failure.empty()) std::remove(temporary.c_str());
+    if (failure.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        failure = std::strerror(errno);
+    }
+    if (!failure.empty()) {
+        std::remove(temporary.c_str());
+    }
     return failure;
 }
 

@@ -45,13 +45,17 @@ int failures = 0;
 void Check(bool ok, const std::string& what) {
     std::printf("%s - %s\n", ok ? "ok" : "not ok", what.c_str());
     std::fflush(stdout);
-    if (!ok) ++failures;
+    if (!ok) {
+        ++failures;
+    }
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     const HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
     DWORD written = 0;
     const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     return CloseHandle(file) && ok && written == bytes.size();
@@ -61,10 +65,13 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 std::string MakeSoundFolder() {
     char temp[MAX_PATH];
     const DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length == 0 || length >= MAX_PATH) return {};
-    const std::string folder = FromAnsi(std::string(temp, length)) + "quorrel 音楽";
-    if (!CreateDirectoryA(ToAnsi(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    if (length == 0 || length >= MAX_PATH) {
         return {};
+    }
+    const std::string folder = FromAnsi(std::string(temp, length)) + "quorrel 音楽";
+    if (!CreateDirectoryA(ToAnsi(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        return {};
+    }
     return folder;
 }
 
@@ -87,9 +94,14 @@ bool SilentSoon(const std::string& probe) {
 }
 
 bool Sent(const RecordingPlatform& platform, size_t from, const std::vector<std::string>& commands) {
-    if (platform.sent.size() != from + commands.size()) return false;
-    for (size_t i = 0; i < commands.size(); ++i)
-        if (platform.sent[from + i].first != commands[i] || platform.sent[from + i].second != 0) return false;
+    if (platform.sent.size() != from + commands.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < commands.size(); ++i) {
+        if (platform.sent[from + i].first != commands[i] || platform.sent[from + i].second != 0) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -178,7 +190,9 @@ int main() {
     Vantor_BGM::UseSoundPlatform(platform);
     const std::string folder = MakeSoundFolder();
     Check(!folder.empty(), "sound folder made");
-    if (folder.empty()) return failures;
+    if (folder.empty()) {
+        return failures;
+    }
     TestWav(folder);
     TestMp3(folder, platform);
     TestCdWithoutDrive();

@@ -6,11 +6,15 @@
 namespace {
 
 void Put(std::vector<uint8_t>& out, std::string_view text) {
-    for (const char c : text) out.push_back(static_cast<uint8_t>(c));
+    for (const char c : text) {
+        out.push_back(static_cast<uint8_t>(c));
+    }
 }
 
 void PutLittle(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    }
 }
 
 }  // namespace
@@ -48,6 +52,8 @@ std::vector<uint8_t> SilentMp3(uint32_t frames) {
     frame[2] = 0x90;
     frame[3] = 0xC4;
     std::vector<uint8_t> out;
-    for (uint32_t f = 0; f < frames; ++f) out.insert(out.end(), frame.begin(), frame.end());
+    for (uint32_t f = 0; f < frames; ++f) {
+        out.insert(out.end(), frame.begin(), frame.end());
+    }
     return out;
 }

@@ -9,7 +9,9 @@ namespace {
 LRESULT CALLBACK FakeRendererProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_KEYDOWN:
-            if (wParam == VK_ESCAPE) DestroyWindow(window);
+            if (wParam == VK_ESCAPE) {
+                DestroyWindow(window);
+            }
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -31,10 +33,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hInstance = instance;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH));
     windowClass.lpszClassName = "Vantor_Render";
-    if (!RegisterClassA(&windowClass)) return 1;
+    if (!RegisterClassA(&windowClass)) {
+        return 1;
+    }
     HWND window = CreateWindowExA(0, "Vantor_Render", "Vantor_Render", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
                                   400, 200, 150, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 1;
+    if (window == nullptr) {
+        return 1;
+    }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

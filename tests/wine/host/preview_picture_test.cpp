@@ -13,7 +13,9 @@
 #include "vantor_r.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) return 2;
+    if (argc != 3) {
+        return 2;
+    }
     const LONG width = std::atol(argv[1]);
     const LONG height = std::atol(argv[2]);
     static Win32HostPlatform platform;
@@ -24,12 +26,16 @@ int main(int argc, char** argv) {
     parentClass.hInstance = GetModuleHandleA(nullptr);
     parentClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     parentClass.lpszClassName = "PreviewPictureTestParent";
-    if (!RegisterClassA(&parentClass)) return 1;
+    if (!RegisterClassA(&parentClass)) {
+        return 1;
+    }
     // Like the display settings' preview area: a frameless child-sized window, here top-level.
     const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE;
     HWND parent = CreateWindowExA(0, parentClass.lpszClassName, "Preview picture test", style, 40, 40, width,
                                   height, nullptr, nullptr, parentClass.hInstance, nullptr);
-    if (parent == nullptr) return 1;
+    if (parent == nullptr) {
+        return 1;
+    }
 
     const auto handle = static_cast<int32_t>(reinterpret_cast<intptr_t>(parent));
     Vantor_B::WindowRect rect;

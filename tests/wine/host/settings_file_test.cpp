@@ -13,7 +13,9 @@ namespace {
 int failures = 0;
 
 void Check(bool ok, const char* what) {
-    if (ok) return;
+    if (ok) {
+        return;
+    }
     std::printf("failed: %s\n", what);
     ++failures;
 }

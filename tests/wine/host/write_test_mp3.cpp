@@ -4,10 +4,14 @@
 #include "test_sounds.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) return 2;
+    if (argc != 2) {
+        return 2;
+    }
     const std::vector<uint8_t> mp3 = SilentMp3(200);
     FILE* file = std::fopen(argv[1], "wb");
-    if (file == nullptr) return 1;
+    if (file == nullptr) {
+        return 1;
+    }
     const bool written = std::fwrite(mp3.data(), 1, mp3.size(), file) == mp3.size();
     return std::fclose(file) == 0 && written ? 0 : 1;
 }
