@@ -23,6 +23,11 @@ bool FrameImage::MakeShared(const TargetWindow& target, int32_t width, int32_t h
     if (image_ == nullptr) {
         return false;
     }
+    // The pixels are written least significant byte first; a server of the other order gets plain images.
+    if (image_->byte_order != LSBFirst) {
+        DestroyImage();
+        return false;
+    }
     const size_t bytes = Stride() * static_cast<size_t>(height);
     segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
     shared_ = segment_.shmid >= 0 && AttachSegment();
@@ -61,8 +66,7 @@ bool FrameImage::MakePlain(const TargetWindow& target, int32_t width, int32_t he
     if (image_ == nullptr) {
         return false;
     }
-    // Blue, green, red, fourth byte read least significant first are the pixel 0xXXRRGGBB; Xlib swaps
-    // them for a server of the other byte order.
+    // Pixels are written least significant byte first; Xlib swaps them for a server of the other order.
     image_->byte_order = LSBFirst;
     plainPixels_.assign(Stride() * static_cast<size_t>(height), 0);
     image_->data = reinterpret_cast<char*>(plainPixels_.data());

@@ -1,8 +1,7 @@
 #pragma once
 // The window-sized image the stretched frame is written into: in memory shared with the X server
-// when it offers that (MIT-SHM), an ordinary client-side image otherwise. Nothing is released when
-// the run ends: the process's end detaches the segment (marked for removal as soon as it is
-// attached) and closes the connection.
+// when it offers that (MIT-SHM), an ordinary client-side image otherwise. The segment is marked for
+// removal as soon as it is attached, so it goes with the process however that ends.
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 
@@ -20,12 +19,13 @@ class FrameImage {
     size_t Stride() const { return static_cast<size_t>(image_->bytes_per_line); }
     // Queues the image for the window; the caller syncs before writing the pixels again.
     void Put(const TargetWindow& target, GC gc) const;
+    // Gives the image and the server's hold on its segment up.
+    void Release();
 
   private:
     bool MakeShared(const TargetWindow& target, int32_t width, int32_t height);
     bool AttachSegment();
     bool MakePlain(const TargetWindow& target, int32_t width, int32_t height);
-    void Release();
     void DestroyImage();
 
     Display* display_ = nullptr;

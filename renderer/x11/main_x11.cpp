@@ -15,6 +15,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const SaverOptions& options = std::get<SaverOptions>(parsed);
+    if (options.helpAsked) {
+        std::fputs(kSaverHelp, stdout);
+        return 0;
+    }
     if (!CatchStopSignals()) {
         std::fprintf(stderr, "quorrel: cannot catch SIGTERM and SIGINT\n");
         return 1;

@@ -4,10 +4,13 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "frame_image_x11.h"
+#include "frame_rate_x11.h"
 #include "frame_stretch.h"
 #include "frame_wait.h"
 #include "render_window.h"
@@ -19,13 +22,37 @@ namespace {
 TargetWindow target;
 FrameImage image;
 FrameStretch stretch;
+// The frame in the window's pixel format, before the stretch.
+std::vector<uint32_t> windowPixels(kFramePixels);
 GC frameGc;
+GC textGc;
+bool showFps = false;
+FrameRate frameRate;
 FrameClock::duration frameDelay;
 FrameClock::time_point frameDue;
 
+// Leaves the window as it is and the server with nothing of ours.
+void CloseDisplay() {
+    image.Release();
+    XCloseDisplay(target.display);
+}
+
+[[noreturn]] void EndRun(int status) {
+    CloseDisplay();
+    std::exit(status);
+}
+
+// Daemons tell a program's own end from its end on their stop by the status: the signal's.
+[[noreturn]] void EndRunBySignal(int signal) {
+    CloseDisplay();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    std::exit(1);
+}
+
 [[noreturn]] void Fail(const char* what) {
     std::fprintf(stderr, "quorrel: %s\n", what);
-    std::exit(1);
+    EndRun(1);
 }
 
 void HandleEvent(XEvent& event) {
@@ -38,18 +65,18 @@ void HandleEvent(XEvent& event) {
             break;
         case DestroyNotify:
             if (event.xdestroywindow.window == target.window) {
-                std::exit(0);
+                EndRun(0);
             }
             break;
         case ClientMessage:
             if (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
-                std::exit(0);
+                EndRun(0);
             }
             break;
         case KeyPress: {
             const KeySym key = XLookupKeysym(&event.xkey, 0);
             if (key == XK_Escape || key == XK_q) {
-                std::exit(0);
+                EndRun(0);
             }
             break;
         }
@@ -73,7 +100,7 @@ void CheckXErrors() {
         return;
     }
     if (error->resourceid == target.window) {
-        std::exit(0);
+        EndRun(0);
     }
     char text[128];
     XGetErrorText(target.display, error->error_code, text, sizeof text);
@@ -94,6 +121,7 @@ void FitImageToWindow() {
 
 std::string PrepareRenderWindow(const SaverOptions& options) {
     frameDelay = std::chrono::microseconds(options.delayUs);
+    showFps = options.showFps;
     return OpenTargetWindow(options, target);
 }
 
@@ -101,11 +129,17 @@ std::string PrepareRenderWindow(const SaverOptions& options) {
 // size is fixed.
 int CreateRenderWindow(const char*, int32_t, int32_t) {
     WatchTargetWindow(target);
+    const uint32_t black = target.conversion->Convert({0, 0, 0, 0});
     frameGc = XCreateGC(target.display, target.window, 0, nullptr);
-    // Black, and opaque on a 32-bit visual, until the first frame.
-    XSetForeground(target.display, frameGc, target.fourthByte);
+    // Black, and opaque on a visual with alpha, until the first frame.
+    XSetForeground(target.display, frameGc, black);
     XFillRectangle(target.display, target.window, frameGc, 0, 0, static_cast<unsigned>(target.width),
                    static_cast<unsigned>(target.height));
+    if (showFps) {
+        textGc = XCreateGC(target.display, target.window, 0, nullptr);
+        XSetForeground(target.display, textGc, target.conversion->Convert({255, 255, 255, 0}));
+        XSetBackground(target.display, textGc, black);
+    }
     XSync(target.display, False);
     CheckXErrors();
     frameDue = FrameClock::now();
@@ -115,8 +149,12 @@ int CreateRenderWindow(const char*, int32_t, int32_t) {
 int PresentFrame(const PaletteEntry* frame) {
     HandlePendingEvents();
     FitImageToWindow();
-    stretch.Draw(frame, target.fourthByte, image.Pixels(), image.Stride());
+    target.conversion->ConvertFrame(frame, windowPixels.data());
+    stretch.Draw(windowPixels.data(), target.conversion->BytesPerPixel(), image.Pixels(), image.Stride());
     image.Put(target, frameGc);
+    if (showFps) {
+        frameRate.Draw(target, textGc);
+    }
     // The server must have read the shared pixels before the next frame overwrites them.
     XSync(target.display, False);
     CheckXErrors();
@@ -127,7 +165,7 @@ int PresentFrame(const PaletteEntry* frame) {
         HandlePendingEvents();
         switch (WaitForFrame(ConnectionNumber(target.display), frameDue)) {
             case WaitEnd::StopAsked:
-                std::exit(0);
+                EndRunBySignal(StopSignal());
             case WaitEnd::FrameDue:
                 return 1;
             case WaitEnd::InputReady:
