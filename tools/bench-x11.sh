@@ -45,4 +45,4 @@ awk -v q=$((q1 - q0)) -v x=$((x1 - x0)) -v hz="$(getconf CLK_TCK)" -v ns=$((t1 -
       100 * q / hz / seconds, seconds, 100 * x / hz / seconds
     printf "quorrel -root, 1920x1080, unpaced: %.0f frames per second (%d frames in %.1f s)\n",
       $2 * 1000 / $4, $2, $4 / 1000
-  }' "$WORK/frames"
+  }' <(tail -n 1 "$WORK/frames")

@@ -1,4 +1,5 @@
 // quorrel: the renderer's animation as an X11 program for screen-saver daemons.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,12 +24,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorrel: cannot catch SIGTERM and SIGINT\n");
         return 1;
     }
-    if (options.seed) PinSeed(*options.seed);
-    if (options.clockMs) PinClock(*options.clockMs);
+    if (options.seed) {
+        PinSeed(*options.seed);
+    }
+    if (options.clockMs) {
+        PinClock(*options.clockMs);
+    }
     if (const std::string failure = PrepareRenderWindow(options); !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;
     }
     RunRenderer();
-    return 0;
+    const RunEnd end = CloseRenderWindow();
+    if (end.signal != 0) {
+        // Daemons tell a program's own end from the end they asked for by the status: the signal's.
+        std::signal(end.signal, SIG_DFL);
+        std::raise(end.signal);
+    }
+    return end.status;
 }

@@ -4,9 +4,8 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "frame_image_x11.h"
@@ -31,26 +30,16 @@ FrameRate frameRate;
 FrameClock::duration frameDelay;
 FrameClock::time_point frameDue;
 
-// Leaves the window as it is and the server with nothing of ours.
-void CloseDisplay() {
-    image.Release();
-    XCloseDisplay(target.display);
+// Set once the run is over; PresentFrame then returns 0.
+std::optional<RunEnd> runEnd;
+
+void EndRun(int status) {
+    if (!runEnd) {
+        runEnd = RunEnd{status, 0};
+    }
 }
 
-[[noreturn]] void EndRun(int status) {
-    CloseDisplay();
-    std::exit(status);
-}
-
-// Daemons tell a program's own end from its end on their stop by the status: the signal's.
-[[noreturn]] void EndRunBySignal(int signal) {
-    CloseDisplay();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-    std::exit(1);
-}
-
-[[noreturn]] void Fail(const char* what) {
+void Fail(const char* what) {
     std::fprintf(stderr, "quorrel: %s\n", what);
     EndRun(1);
 }
@@ -86,7 +75,7 @@ void HandleEvent(XEvent& event) {
 }
 
 void HandlePendingEvents() {
-    while (XPending(target.display) > 0) {
+    while (!runEnd && XPending(target.display) > 0) {
         XEvent event;
         XNextEvent(target.display, &event);
         HandleEvent(event);
@@ -107,14 +96,16 @@ void CheckXErrors() {
     Fail(text);
 }
 
-void FitImageToWindow() {
+bool FitImageToWindow() {
     if (stretch.Width() == target.width && stretch.Height() == target.height) {
-        return;
+        return true;
     }
     if (!image.Resize(target, target.width, target.height)) {
         Fail("cannot make an image of the window's size");
+        return false;
     }
     stretch.Resize(target.width, target.height);
+    return true;
 }
 
 }  // namespace
@@ -143,12 +134,14 @@ int CreateRenderWindow(const char*, int32_t, int32_t) {
     XSync(target.display, False);
     CheckXErrors();
     frameDue = FrameClock::now();
-    return 1;
+    return runEnd ? 0 : 1;
 }
 
 int PresentFrame(const PaletteEntry* frame) {
     HandlePendingEvents();
-    FitImageToWindow();
+    if (runEnd || !FitImageToWindow()) {
+        return 0;
+    }
     target.conversion->ConvertFrame(frame, windowPixels.data());
     stretch.Draw(windowPixels.data(), target.conversion->BytesPerPixel(), image.Pixels(), image.Stride());
     image.Put(target, frameGc);
@@ -158,18 +151,32 @@ int PresentFrame(const PaletteEntry* frame) {
     // The server must have read the shared pixels before the next frame overwrites them.
     XSync(target.display, False);
     CheckXErrors();
+    if (runEnd) {
+        return 0;
+    }
 
     // A frame that took longer than the delay is followed at once, without catching up.
     frameDue = std::max(frameDue + frameDelay, FrameClock::now());
     for (;;) {
         HandlePendingEvents();
+        if (runEnd) {
+            return 0;
+        }
         switch (WaitForFrame(ConnectionNumber(target.display), frameDue)) {
             case WaitEnd::StopAsked:
-                EndRunBySignal(StopSignal());
+                runEnd = RunEnd{0, StopSignal()};
+                return 0;
             case WaitEnd::FrameDue:
                 return 1;
             case WaitEnd::InputReady:
                 break;
         }
     }
+}
+
+RunEnd CloseRenderWindow() {
+    // Leaves the window as it is and the server with nothing of ours.
+    image.Release();
+    XCloseDisplay(target.display);
+    return runEnd.value_or(RunEnd{});
 }
