@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     if (options.clockMs) {
         PinClock(*options.clockMs);
     }
-    if (const std::string failure = PrepareRenderWindow(options); !failure.empty()) {
+    if (const std::string failure = PrepareRenderWindow(options, std::getenv(kOwnStretchVariable) != nullptr);
+        !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;
     }

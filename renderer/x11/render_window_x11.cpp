@@ -13,12 +13,16 @@
 #include "frame_stretch.h"
 #include "frame_wait.h"
 #include "render_window.h"
+#include "server_scale_x11.h"
 #include "target_window_x11.h"
 #include "x_errors_x11.h"
 
 namespace {
 
 TargetWindow target;
+// The server scales the frame when it can; otherwise the image takes the frame stretched here.
+ServerScale serverScale;
+bool serverScales = false;
 FrameImage image;
 FrameStretch stretch;
 // The frame in the window's pixel format, before the stretch.
@@ -88,7 +92,8 @@ void CheckXErrors() {
     if (!error) {
         return;
     }
-    if (error->resourceid == target.window) {
+    if (error->resourceid == target.window ||
+        (serverScales && error->resourceid == serverScale.WindowPicture())) {
         EndRun(0);
     }
     char text[128];
@@ -100,7 +105,7 @@ bool FitImageToWindow() {
     if (stretch.Width() == target.width && stretch.Height() == target.height) {
         return true;
     }
-    if (!image.Resize(target, target.width, target.height)) {
+    if (!image.Resize(target.display, target.visual, target.depth, target.width, target.height)) {
         Fail("cannot make an image of the window's size");
         return false;
     }
@@ -110,10 +115,14 @@ bool FitImageToWindow() {
 
 }  // namespace
 
-std::string PrepareRenderWindow(const SaverOptions& options) {
+std::string PrepareRenderWindow(const SaverOptions& options, bool ownStretch) {
     frameDelay = std::chrono::microseconds(options.delayUs);
     showFps = options.showFps;
-    return OpenTargetWindow(options, target);
+    std::string failure = OpenTargetWindow(options, target);
+    if (failure.empty() && !ownStretch) {
+        serverScales = serverScale.Start(target);
+    }
+    return failure;
 }
 
 // The class name is a Windows matter; the window was opened by PrepareRenderWindow, and the frame's
@@ -139,12 +148,19 @@ int CreateRenderWindow(const char*, int32_t, int32_t) {
 
 int PresentFrame(const PaletteEntry* frame) {
     HandlePendingEvents();
-    if (runEnd || !FitImageToWindow()) {
+    if (runEnd) {
         return 0;
     }
-    target.conversion->ConvertFrame(frame, windowPixels.data());
-    stretch.Draw(windowPixels.data(), target.conversion->BytesPerPixel(), image.Pixels(), image.Stride());
-    image.Put(target, frameGc);
+    if (serverScales) {
+        serverScale.Show(frame, target);
+    } else {
+        if (!FitImageToWindow()) {
+            return 0;
+        }
+        target.conversion->ConvertFrame(frame, windowPixels.data());
+        stretch.Draw(windowPixels.data(), target.conversion->BytesPerPixel(), image.Pixels(), image.Stride());
+        image.Put(target.window, frameGc);
+    }
     if (showFps) {
         frameRate.Draw(target, textGc);
     }
@@ -176,6 +192,7 @@ int PresentFrame(const PaletteEntry* frame) {
 
 RunEnd CloseRenderWindow() {
     // Leaves the window as it is and the server with nothing of ours.
+    serverScale.Release();
     image.Release();
     XCloseDisplay(target.display);
     return runEnd.value_or(RunEnd{});

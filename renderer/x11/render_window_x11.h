@@ -12,8 +12,12 @@ struct RunEnd {
     int signal = 0;
 };
 
-// Opens the display and the target window before the frame loop starts. An empty result means
-// success, otherwise the reason.
-std::string PrepareRenderWindow(const SaverOptions& options);
+// Set (to anything): the frame is stretched and converted here even where the server could scale it.
+// Meant for the tests and the bench, which compare the two ways.
+inline constexpr char kOwnStretchVariable[] = "QUORREL_OWN_STRETCH";
+
+// Opens the display and the target window before the frame loop starts, with the server scaling the
+// frame where it offers that unless ownStretch. An empty result means success, otherwise the reason.
+std::string PrepareRenderWindow(const SaverOptions& options, bool ownStretch);
 // After the frame loop: lets go of the image and the display, and says how the run ended.
 RunEnd CloseRenderWindow();
