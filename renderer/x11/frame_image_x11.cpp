@@ -83,6 +83,19 @@ void FrameImage::Put(Drawable drawable, GC gc) const {
     }
 }
 
+Pixmap FrameImage::SharedPixmap(Drawable drawable) const {
+    int major = 0;
+    int minor = 0;
+    Bool pixmaps = False;
+    if (!shared_ || !XShmQueryVersion(display_, &major, &minor, &pixmaps) || !pixmaps ||
+        XShmPixmapFormat(display_) != ZPixmap) {
+        return 0;
+    }
+    return XShmCreatePixmap(display_, drawable, segment_.shmaddr, const_cast<XShmSegmentInfo*>(&segment_),
+                            static_cast<unsigned>(image_->width), static_cast<unsigned>(image_->height),
+                            static_cast<unsigned>(image_->depth));
+}
+
 void FrameImage::Release() {
     if (image_ == nullptr) {
         return;

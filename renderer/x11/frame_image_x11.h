@@ -19,6 +19,9 @@ class FrameImage {
     size_t Stride() const { return static_cast<size_t>(image_->bytes_per_line); }
     // Queues the image for the drawable; the caller syncs before writing the pixels again.
     void Put(Drawable drawable, GC gc) const;
+    // A pixmap of the image's size and depth that is the image's shared memory, so the server reads the
+    // pixels where they are written; 0 when the image is not shared or the server has no such pixmaps.
+    Pixmap SharedPixmap(Drawable drawable) const;
     // Gives the image and the server's hold on its segment up.
     void Release();
 

@@ -36,7 +36,11 @@ bool ServerScale::Start(const TargetWindow& target) {
         upload_.Stride() != kFrameWidth * sizeof(PaletteEntry)) {
         return false;
     }
-    pixmap_ = XCreatePixmap(display_, target.window, kFrameWidth, kFrameHeight, kFrameDepth);
+    pixmap_ = upload_.SharedPixmap(target.window);
+    pixmapShared_ = pixmap_ != 0;
+    if (!pixmapShared_) {
+        pixmap_ = XCreatePixmap(display_, target.window, kFrameWidth, kFrameHeight, kFrameDepth);
+    }
     pixmapGc_ = XCreateGC(display_, pixmap_, 0, nullptr);
     frame_ = XRenderCreatePicture(display_, pixmap_, frameFormat, 0, nullptr);
     window_ = XRenderCreatePicture(display_, target.window, windowFormat, 0, nullptr);
@@ -61,7 +65,9 @@ void ServerScale::Show(const PaletteEntry* frame, const TargetWindow& target) {
         scaledHeight_ = target.height;
     }
     std::memcpy(upload_.Pixels(), frame, kFramePixels * sizeof(PaletteEntry));
-    upload_.Put(pixmap_, pixmapGc_);
+    if (!pixmapShared_) {
+        upload_.Put(pixmap_, pixmapGc_);
+    }
     XRenderComposite(display_, PictOpSrc, frame_, None, window_, 0, 0, 0, 0, 0, 0,
                      static_cast<unsigned>(target.width), static_cast<unsigned>(target.height));
 }
