@@ -15,6 +15,8 @@ as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups
 # give_home: the home to the user, once its files are written.
 give_home() {
     chown -R 65534:65534 "$daemon_home"
+    "${as_user[@]}" test -x "$quorrel_exe" -a -w "$daemon_home" ||
+        fail "nobody cannot reach $quorrel_exe or $daemon_home: the build's folders must be open to other users"
 }
 
 # quorrel_pids: the processes of this quorrel that run now.
