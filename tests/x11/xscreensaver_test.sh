@@ -2,7 +2,8 @@
 # quorrel under the real xscreensaver daemon with the entry "quorrel -root" (pinned to one frame):
 # after -activate the daemon's window shows the frame stretched over the screen, byte for byte at
 # depth 24 and to the channels' precision at depth 16; after -deactivate quorrel has ended within a
-# second, and the daemon saw no crash and no abnormal end when it stopped a run.
+# second, and the daemon saw no crash and no abnormal end when it stopped a run. At depth 24 the
+# settings tool's small preview shows the figure too, and quorrel ends with the tool.
 source "$(dirname "$0")/x11_fixture.sh"
 source "$(dirname "$0")/daemon_fixture.sh"
 
@@ -43,6 +44,20 @@ for depth_and_fuzz in 24:0 16:3.2; do
     "${as_user[@]}" xscreensaver-command -deactivate >/dev/null
     wait_until 1 no_quorrel_left || fail "depth $depth: quorrel still runs a second after -deactivate"
     ! grep -E -i 'abnormally|crashed' "$WORK/daemon.log" || fail "depth $depth: the daemon saw quorrel fail"
+
+    if [ "$depth" = 24 ]; then
+        # The settings tool's small preview runs the entry in a window of its own.
+        "${as_user[@]}" xscreensaver-settings >"$WORK/settings.log" 2>&1 &
+        settings_pid=$!
+        started+=("$settings_pid")
+        wait_until 20 eval 'preview=$(xdotool search --name "^XScreenSaver Settings Preview$" 2>/dev/null)' ||
+            fail "the settings tool showed no preview"
+        wait_until 20 lit "$preview" "$(($(xwininfo -id "$preview" | awk '/Width:/ { print $2 }') / 2))" \
+            "$(($(xwininfo -id "$preview" | awk '/Height:/ { print $2 }') / 2))" ||
+            fail "the settings tool's preview stayed black"
+        kill -TERM "$settings_pid"
+        wait_until 1 no_quorrel_left || fail "quorrel still runs a second after the settings tool ended"
+    fi
 
     "${as_user[@]}" xscreensaver-command -exit >/dev/null
     expect_exit "$daemon_pid" 10 0
