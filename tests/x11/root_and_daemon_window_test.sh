@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # quorrel on the root window and in the window XSCREENSAVER_WINDOW names (with -root too: the
 # daemon's virtual root), on the live clock: the figure shows in the centre, and SIGTERM or SIGINT end
-# it by that signal, as a daemon's own programs end. Also on a display of 10-bit channels.
+# it by that signal, as a daemon's own programs end. Also on a display of 10-bit channels, and on the
+# display -display names.
 source "$(dirname "$0")/x11_fixture.sh"
 
 start_display 1280x1024x24
-XSCREENSAVER_WINDOW= start_quorrel -root
+# The display named by -display, not by DISPLAY.
+display=$DISPLAY
+DISPLAY=:nothing XSCREENSAVER_WINDOW= start_quorrel -root -display "$display"
 wait_until 20 lit root 640 512 || fail "-root: the centre stayed black"
 kill -TERM "$quorrel_pid"
 expect_exit "$quorrel_pid" 2 $((128 + 15))
