@@ -20,6 +20,8 @@ void RunRenderer() {
     for (;;) {
         DrawFigure();
         BuildPalettes();
-        PresentFrame(FrameBuffer);
+        if (PresentFrame(FrameBuffer) == 0) {
+            return;
+        }
     }
 }

@@ -8,7 +8,8 @@ packages=(
   g++-mingw-w64-x86-64
   clang-format
   wine wine64 xvfb x11-utils xdotool imagemagick
-  libx11-dev libxext-dev
+  libx11-dev libxext-dev libxrender-dev
+  xscreensaver xsecurelock
   locales fonts-ipafont-gothic
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   nsis

@@ -8,19 +8,24 @@
 
 #include "x_errors_x11.h"
 
-bool FrameImage::Resize(const TargetWindow& target, int32_t width, int32_t height) {
+bool FrameImage::Resize(Display* display, Visual* visual, int depth, int32_t width, int32_t height) {
     Release();
-    display_ = target.display;
-    if (!sharingRefused_ && XShmQueryExtension(display_) && MakeShared(target, width, height)) {
+    display_ = display;
+    if (!sharingRefused_ && XShmQueryExtension(display_) && MakeShared(visual, depth, width, height)) {
         return true;
     }
-    return MakePlain(target, width, height);
+    return MakePlain(visual, depth, width, height);
 }
 
-bool FrameImage::MakeShared(const TargetWindow& target, int32_t width, int32_t height) {
-    image_ = XShmCreateImage(display_, target.visual, static_cast<unsigned>(target.depth), ZPixmap, nullptr,
-                             &segment_, static_cast<unsigned>(width), static_cast<unsigned>(height));
+bool FrameImage::MakeShared(Visual* visual, int depth, int32_t width, int32_t height) {
+    image_ = XShmCreateImage(display_, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &segment_,
+                             static_cast<unsigned>(width), static_cast<unsigned>(height));
     if (image_ == nullptr) {
+        return false;
+    }
+    // The pixels are written least significant byte first; a server of the other order gets plain images.
+    if (image_->byte_order != LSBFirst) {
+        DestroyImage();
         return false;
     }
     const size_t bytes = Stride() * static_cast<size_t>(height);
@@ -55,28 +60,40 @@ bool FrameImage::AttachSegment() {
     return true;
 }
 
-bool FrameImage::MakePlain(const TargetWindow& target, int32_t width, int32_t height) {
-    image_ = XCreateImage(display_, target.visual, static_cast<unsigned>(target.depth), ZPixmap, 0, nullptr,
+bool FrameImage::MakePlain(Visual* visual, int depth, int32_t width, int32_t height) {
+    image_ = XCreateImage(display_, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
                           static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
     if (image_ == nullptr) {
         return false;
     }
-    // Blue, green, red, fourth byte read least significant first are the pixel 0xXXRRGGBB; Xlib swaps
-    // them for a server of the other byte order.
+    // Pixels are written least significant byte first; Xlib swaps them for a server of the other order.
     image_->byte_order = LSBFirst;
     plainPixels_.assign(Stride() * static_cast<size_t>(height), 0);
     image_->data = reinterpret_cast<char*>(plainPixels_.data());
     return true;
 }
 
-void FrameImage::Put(const TargetWindow& target, GC gc) const {
+void FrameImage::Put(Drawable drawable, GC gc) const {
     const unsigned width = static_cast<unsigned>(image_->width);
     const unsigned height = static_cast<unsigned>(image_->height);
     if (shared_) {
-        XShmPutImage(display_, target.window, gc, image_, 0, 0, 0, 0, width, height, False);
+        XShmPutImage(display_, drawable, gc, image_, 0, 0, 0, 0, width, height, False);
     } else {
-        XPutImage(display_, target.window, gc, image_, 0, 0, 0, 0, width, height);
+        XPutImage(display_, drawable, gc, image_, 0, 0, 0, 0, width, height);
     }
+}
+
+Pixmap FrameImage::SharedPixmap(Drawable drawable) const {
+    int major = 0;
+    int minor = 0;
+    Bool pixmaps = False;
+    if (!shared_ || !XShmQueryVersion(display_, &major, &minor, &pixmaps) || !pixmaps ||
+        XShmPixmapFormat(display_) != ZPixmap) {
+        return 0;
+    }
+    return XShmCreatePixmap(display_, drawable, segment_.shmaddr, const_cast<XShmSegmentInfo*>(&segment_),
+                            static_cast<unsigned>(image_->width), static_cast<unsigned>(image_->height),
+                            static_cast<unsigned>(image_->depth));
 }
 
 void FrameImage::Release() {

@@ -1,8 +1,8 @@
 #pragma once
-// The window-sized image the stretched frame is written into: in memory shared with the X server
-// when it offers that (MIT-SHM), an ordinary client-side image otherwise. Nothing is released when
-// the run ends: the process's end detaches the segment (marked for removal as soon as it is
-// attached) and closes the connection.
+// An image the client writes and the X server reads (the window-sized stretched frame, or the frame
+// itself for the server to scale): in memory shared with the server when it offers that (MIT-SHM), an
+// ordinary client-side image otherwise. The segment is marked for
+// removal as soon as it is attached, so it goes with the process however that ends.
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 
@@ -10,22 +10,25 @@
 #include <cstdint>
 #include <vector>
 
-#include "target_window_x11.h"
-
 class FrameImage {
   public:
-    // Makes an image of width x height for the target's visual, black; false if none could be made.
-    bool Resize(const TargetWindow& target, int32_t width, int32_t height);
+    // Makes an image of width x height for the visual (may be null) and depth, black; false if none
+    // could be made.
+    bool Resize(Display* display, Visual* visual, int depth, int32_t width, int32_t height);
     uint8_t* Pixels() const { return reinterpret_cast<uint8_t*>(image_->data); }
     size_t Stride() const { return static_cast<size_t>(image_->bytes_per_line); }
-    // Queues the image for the window; the caller syncs before writing the pixels again.
-    void Put(const TargetWindow& target, GC gc) const;
+    // Queues the image for the drawable; the caller syncs before writing the pixels again.
+    void Put(Drawable drawable, GC gc) const;
+    // A pixmap of the image's size and depth that is the image's shared memory, so the server reads the
+    // pixels where they are written; 0 when the image is not shared or the server has no such pixmaps.
+    Pixmap SharedPixmap(Drawable drawable) const;
+    // Gives the image and the server's hold on its segment up.
+    void Release();
 
   private:
-    bool MakeShared(const TargetWindow& target, int32_t width, int32_t height);
+    bool MakeShared(Visual* visual, int depth, int32_t width, int32_t height);
     bool AttachSegment();
-    bool MakePlain(const TargetWindow& target, int32_t width, int32_t height);
-    void Release();
+    bool MakePlain(Visual* visual, int depth, int32_t width, int32_t height);
     void DestroyImage();
 
     Display* display_ = nullptr;

@@ -20,8 +20,9 @@ void FrameStretch::Resize(int32_t width, int32_t height) {
     sourceRows_ = NearestIndices(height, kFrameHeight);
 }
 
-void FrameStretch::Draw(const PaletteEntry* frame, uint32_t fourthByte, uint8_t* out, size_t stride) const {
-    const size_t rowBytes = sourceColumns_.size() * sizeof(uint32_t);
+template <int kBytes>
+void FrameStretch::DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride) const {
+    const size_t rowBytes = sourceColumns_.size() * kBytes;
     for (size_t y = 0; y < sourceRows_.size(); ++y) {
         uint8_t* row = out + y * stride;
         // Rows that show the same frame row are copied whole: most rows when the window is taller.
@@ -29,12 +30,30 @@ void FrameStretch::Draw(const PaletteEntry* frame, uint32_t fourthByte, uint8_t*
             std::memcpy(row, row - stride, rowBytes);
             continue;
         }
-        const PaletteEntry* source = frame + static_cast<size_t>(sourceRows_[y]) * kFrameWidth;
+        const uint32_t* source = pixels + static_cast<size_t>(sourceRows_[y]) * kFrameWidth;
         for (size_t x = 0; x < sourceColumns_.size(); ++x) {
-            uint32_t pixel;
-            std::memcpy(&pixel, &source[sourceColumns_[x]], sizeof pixel);
-            pixel |= fourthByte;
-            std::memcpy(row + x * sizeof pixel, &pixel, sizeof pixel);
+            const uint32_t pixel = source[sourceColumns_[x]];
+            // Byte by byte, so the order is the same on any host; the compiler makes it one store.
+            for (int b = 0; b < kBytes; ++b) {
+                row[x * kBytes + b] = static_cast<uint8_t>(pixel >> (8 * b));
+            }
         }
+    }
+}
+
+void FrameStretch::Draw(const uint32_t* pixels, int bytesPerPixel, uint8_t* out, size_t stride) const {
+    switch (bytesPerPixel) {
+        case 1:
+            DrawRows<1>(pixels, out, stride);
+            break;
+        case 2:
+            DrawRows<2>(pixels, out, stride);
+            break;
+        case 3:
+            DrawRows<3>(pixels, out, stride);
+            break;
+        default:
+            DrawRows<4>(pixels, out, stride);
+            break;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The 640 x 480 frame stretched to any window size, nearest neighbour, into 32-bit pixels laid out
-// like the frame's (blue, green, red, fourth byte).
+// The 640 x 480 frame, its pixels already in the window's format, stretched to any window size,
+// nearest neighbour: each window pixel shows the frame pixel its top left corner falls in.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -13,11 +13,14 @@ class FrameStretch {
     void Resize(int32_t width, int32_t height);
     int32_t Width() const { return static_cast<int32_t>(sourceColumns_.size()); }
     int32_t Height() const { return static_cast<int32_t>(sourceRows_.size()); }
-    // Writes Width() x Height() pixels, rows stride bytes apart; fourthByte is ORed into every pixel
-    // (an opaque alpha on 32-bit visuals).
-    void Draw(const PaletteEntry* frame, uint32_t fourthByte, uint8_t* out, size_t stride) const;
+    // Writes Width() x Height() pixels of bytesPerPixel bytes (1 to 4, least significant first),
+    // rows stride bytes apart, from kFramePixels pixel values.
+    void Draw(const uint32_t* pixels, int bytesPerPixel, uint8_t* out, size_t stride) const;
 
   private:
+    template <int kBytes>
+    void DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride) const;
+
     std::vector<int32_t> sourceColumns_;
     std::vector<int32_t> sourceRows_;
 };

@@ -12,10 +12,11 @@
 namespace {
 
 int stopPipe[2] = {-1, -1};
+int stopSignal = 0;
 
-void NoteStop(int) {
+void NoteStop(int signal) {
     const int savedErrno = errno;
-    const char byte = 1;
+    const char byte = static_cast<char>(signal);
     // A full pipe already holds a stop, so a failed write loses nothing.
     [[maybe_unused]] const ssize_t written = write(stopPipe[1], &byte, 1);
     errno = savedErrno;
@@ -46,6 +47,10 @@ WaitEnd WaitForFrame(int fd, FrameClock::time_point due) {
             continue;
         }
         if (ready > 0 && watched[0].revents != 0) {
+            char byte = 0;
+            if (read(stopPipe[0], &byte, 1) == 1) {
+                stopSignal = byte;
+            }
             return WaitEnd::StopAsked;
         }
         if (ready > 0) {
@@ -54,4 +59,8 @@ WaitEnd WaitForFrame(int fd, FrameClock::time_point due) {
         // Time is up, or the wait failed, which only makes this frame come early.
         return WaitEnd::FrameDue;
     }
+}
+
+int StopSignal() {
+    return stopSignal;
 }

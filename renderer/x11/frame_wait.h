@@ -12,3 +12,5 @@ enum class WaitEnd { FrameDue, InputReady, StopAsked };
 bool CatchStopSignals();
 // Waits until due, input on fd or a stop signal, whichever comes first; never blocks when due is past.
 WaitEnd WaitForFrame(int fd, FrameClock::time_point due);
+// The signal behind the last WaitEnd::StopAsked.
+int StopSignal();

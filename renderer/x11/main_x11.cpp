@@ -1,4 +1,5 @@
 // quorrel: the renderer's animation as an X11 program for screen-saver daemons.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,16 +16,31 @@ int main(int argc, char** argv) {
         return 2;
     }
     const SaverOptions& options = std::get<SaverOptions>(parsed);
+    if (options.helpAsked) {
+        std::fputs(kSaverHelp, stdout);
+        return 0;
+    }
     if (!CatchStopSignals()) {
         std::fprintf(stderr, "quorrel: cannot catch SIGTERM and SIGINT\n");
         return 1;
     }
-    if (options.seed) PinSeed(*options.seed);
-    if (options.clockMs) PinClock(*options.clockMs);
-    if (const std::string failure = PrepareRenderWindow(options); !failure.empty()) {
+    if (options.seed) {
+        PinSeed(*options.seed);
+    }
+    if (options.clockMs) {
+        PinClock(*options.clockMs);
+    }
+    if (const std::string failure = PrepareRenderWindow(options, std::getenv(kOwnStretchVariable) != nullptr);
+        !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;
     }
     RunRenderer();
-    return 0;
+    const RunEnd end = CloseRenderWindow();
+    if (end.signal != 0) {
+        // Daemons tell a program's own end from the end they asked for by the status: the signal's.
+        std::signal(end.signal, SIG_DFL);
+        std::raise(end.signal);
+    }
+    return end.status;
 }

@@ -4,9 +4,32 @@
 
 #include "count_text.h"
 
+const char kSaverHelp[] =
+    "usage: quorrel [-root | -window-id ID] [-display NAME] [-delay US] [-fps] [--seed S] [--clock-ms T]\n"
+    "  -root           draw into the screen saver's window (XSCREENSAVER_WINDOW), else the root window\n"
+    "  -window-id ID   draw into window ID (decimal or 0x hex)\n"
+    "  -display NAME   the X display to use instead of DISPLAY\n"
+    "  -delay US       microseconds from frame to frame (16667: 60 frames per second; 0 unpaced)\n"
+    "  -fps            show the frame rate in a corner\n"
+    "  --seed S --clock-ms T\n"
+    "                  seed the noise with S and stop the clock at T\n"
+    "  --help          this text\n"
+    "Options take one dash or two.\n";
+
 namespace {
 
-constexpr char kUsage[] = "usage: quorrel [-root | -window-id ID] [-delay US] [--seed S] [--clock-ms T]";
+enum class Takes { Nothing, Count, Text };
+
+struct OptionRow {
+    std::string_view name;
+    Takes takes;
+};
+
+constexpr OptionRow kOptions[] = {
+    {"-root", Takes::Nothing},   {"-window-id", Takes::Count}, {"-display", Takes::Text},
+    {"-delay", Takes::Count},    {"-fps", Takes::Nothing},     {"-seed", Takes::Count},
+    {"-clock-ms", Takes::Count}, {"-help", Takes::Nothing},
+};
 
 // "--name" and "-name" alike, as "-name".
 std::string_view SingleDash(std::string_view option) {
@@ -14,6 +37,20 @@ std::string_view SingleDash(std::string_view option) {
         option.remove_prefix(1);
     }
     return option;
+}
+
+const OptionRow* FindOption(std::string_view option) {
+    for (const OptionRow& row : kOptions) {
+        if (row.name == option) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+std::string Synopsis() {
+    const std::string_view help = kSaverHelp;
+    return std::string(help.substr(0, help.find('\n')));
 }
 
 }  // namespace
@@ -25,18 +62,32 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
     for (int i = 1; i < argc; ++i) {
         const std::string_view given = argv[i];
         const std::string_view option = SingleDash(given);
+        const OptionRow* row = FindOption(option);
+        if (row == nullptr) {
+            return "unknown option '" + std::string(given) + "'; " + Synopsis();
+        }
+        if (option == "-help") {
+            options.helpAsked = true;
+            return options;
+        }
         if (option == "-root") {
             options.target = DrawTarget::Root;
+            options.windowId = 0;
             targetGiven = true;
             continue;
         }
-        if (option != "-window-id" && option != "-delay" && option != "-seed" && option != "-clock-ms") {
-            return "unknown option '" + std::string(given) + "'; " + kUsage;
+        if (option == "-fps") {
+            options.showFps = true;
+            continue;
         }
         if (i + 1 == argc) {
             return std::string(given) + " needs a value";
         }
         const std::string_view text = argv[++i];
+        if (row->takes == Takes::Text) {
+            options.display = text;
+            continue;
+        }
         const std::optional<uint32_t> value = ParseCount(text);
         if (!value || (option == "-seed" && *value == 0)) {
             return std::string(given) + ": '" + std::string(text) + "' is no " +
@@ -54,7 +105,8 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
             options.clockMs = *value;
         }
     }
-    if (!targetGiven && screensaverWindow != nullptr) {
+    const bool daemonWindowGiven = screensaverWindow != nullptr && *screensaverWindow != '\0';
+    if (daemonWindowGiven && (!targetGiven || options.target == DrawTarget::Root)) {
         const std::optional<uint32_t> window = ParseCount(screensaverWindow);
         if (!window) {
             return std::string(kScreensaverWindowVariable) + ": '" + screensaverWindow + "' is no window id";

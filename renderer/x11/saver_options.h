@@ -1,6 +1,6 @@
 #pragma once
 // The X11 program's command line:
-//   quorrel [-root | -window-id ID] [-delay US] [--seed S] [--clock-ms T]
+//   quorrel [-root | -window-id ID] [-display NAME] [-delay US] [-fps] [--seed S] [--clock-ms T] [--help]
 // Options take one dash or two. A later option overrides an earlier one of its kind, so a daemon's
 // own -root or -window-id may follow the ones in the program's description.
 #include <cstdint>
@@ -8,18 +8,28 @@
 #include <string>
 #include <variant>
 
+// Root is the real root window: -root names the daemon's window instead when the daemon gives one.
 enum class DrawTarget { OwnWindow, Root, WindowId };
 
-// The environment variable in which a daemon names the window to draw into.
+// The environment variable in which a daemon names the window to draw into (its virtual root).
 inline constexpr char kScreensaverWindowVariable[] = "XSCREENSAVER_WINDOW";
 
 // Microseconds between frames for 60 frames per second.
 inline constexpr uint32_t kDefaultFrameDelayUs = 16667;
 
+// What --help prints: the synopsis and a line for each option.
+extern const char kSaverHelp[];
+
 struct SaverOptions {
     DrawTarget target = DrawTarget::OwnWindow;
     uint32_t windowId = 0;
     uint32_t delayUs = kDefaultFrameDelayUs;
+    // Empty: the display DISPLAY names.
+    std::string display;
+    // A frame-rate read-out over the frame.
+    bool showFps = false;
+    // --help was given: print kSaverHelp and do nothing else.
+    bool helpAsked = false;
     // Given: the noise is seeded with it instead of the platform's counter (never 0, which means
     // "no seed" to the noise tables).
     std::optional<uint32_t> seed;
@@ -27,7 +37,8 @@ struct SaverOptions {
     std::optional<uint32_t> clockMs;
 };
 
-// Options, or the one-line reason they are refused. screensaverWindow is the daemon's window id from
-// the environment (nullptr when unset); it is the target when no -root or -window-id is given.
+// Options, or the one-line reason they are refused. screensaverWindow is the value of
+// XSCREENSAVER_WINDOW (nullptr when unset; empty counts as unset): the target for -root, and with no
+// -root or -window-id at all.
 std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* const* argv,
                                                           const char* screensaverWindow);

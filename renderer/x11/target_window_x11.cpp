@@ -10,7 +10,6 @@
 namespace {
 
 constexpr char kOwnWindowTitle[] = "Quorrel";
-constexpr uint32_t kOpaqueAlpha = 0xFF000000;
 
 std::string WindowName(Window window) {
     char text[32];
@@ -31,12 +30,46 @@ int BitsPerPixel(Display* display, int depth) {
     return bits;
 }
 
-// The frame's bytes go to the server unchanged, so the visual must read them as blue, green, red.
-bool TakesFramePixels(Display* display, const XWindowAttributes& attributes) {
+const char* VisualClassName(int visualClass) {
+    switch (visualClass) {
+        case StaticGray:
+            return "StaticGray";
+        case GrayScale:
+            return "GrayScale";
+        case StaticColor:
+            return "StaticColor";
+        case PseudoColor:
+            return "PseudoColor";
+        case DirectColor:
+            return "DirectColor";
+        default:
+            return "TrueColor";
+    }
+}
+
+// Empty when the frame can be drawn in the window, otherwise what the window is.
+std::string CheckDrawable(Display* display, const XWindowAttributes& attributes, TargetWindow& target) {
+    const std::string name = "window " + WindowName(target.window);
+    if (attributes.c_class == InputOnly) {
+        return name + " is InputOnly: nothing can be drawn in it";
+    }
     const Visual* visual = attributes.visual;
-    return visual->c_class == TrueColor && (attributes.depth == 24 || attributes.depth == 32) &&
-           visual->red_mask == 0xFF0000 && visual->green_mask == 0x00FF00 && visual->blue_mask == 0x0000FF &&
-           BitsPerPixel(display, attributes.depth) == 32;
+    if (visual->c_class != TrueColor) {
+        return name + " has a " + VisualClassName(visual->c_class) + " visual of depth " +
+               std::to_string(attributes.depth) + "; quorrel draws on TrueColor only";
+    }
+    const PixelLayout layout{
+        static_cast<uint32_t>(visual->red_mask), static_cast<uint32_t>(visual->green_mask),
+        static_cast<uint32_t>(visual->blue_mask), attributes.depth, BitsPerPixel(display, attributes.depth)};
+    target.conversion = PixelConversion::For(layout);
+    if (!target.conversion) {
+        char masks[96];
+        std::snprintf(masks, sizeof masks, "red 0x%x, green 0x%x, blue 0x%x in %d-bit pixels", layout.redMask,
+                      layout.greenMask, layout.blueMask, layout.bitsPerPixel);
+        return name + " has a TrueColor visual of depth " + std::to_string(attributes.depth) +
+               " with channels quorrel cannot fill: " + masks;
+    }
+    return {};
 }
 
 Window MakeOwnWindow(Display* display, TargetWindow& target) {
@@ -54,9 +87,10 @@ Window MakeOwnWindow(Display* display, TargetWindow& target) {
 }  // namespace
 
 std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target) {
-    target.display = XOpenDisplay(nullptr);
+    const char* displayName = options.display.empty() ? nullptr : options.display.c_str();
+    target.display = XOpenDisplay(displayName);
     if (target.display == nullptr) {
-        return std::string("cannot open display '") + XDisplayName(nullptr) + "'";
+        return std::string("cannot open display '") + XDisplayName(displayName) + "'";
     }
     RecordXErrors();
     switch (options.target) {
@@ -77,14 +111,13 @@ std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target) 
     if (found == 0) {
         return "no window " + WindowName(target.window);
     }
-    if (!TakesFramePixels(target.display, attributes)) {
-        return "window " + WindowName(target.window) + " is not 24 or 32-bit TrueColor";
+    if (std::string refusal = CheckDrawable(target.display, attributes, target); !refusal.empty()) {
+        return refusal;
     }
     target.visual = attributes.visual;
     target.depth = attributes.depth;
     target.width = attributes.width;
     target.height = attributes.height;
-    target.fourthByte = attributes.depth == 32 ? kOpaqueAlpha : 0;
     return {};
 }
 

@@ -3,8 +3,10 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "pixel_conversion.h"
 #include "saver_options.h"
 
 struct TargetWindow {
@@ -15,13 +17,13 @@ struct TargetWindow {
     int depth = 0;
     int32_t width = 0;
     int32_t height = 0;
-    // ORed into every pixel: opaque alpha on a 32-bit visual, nothing on a 24-bit one.
-    uint32_t fourthByte = 0;
+    // Frame pixels in the visual's format.
+    std::optional<PixelConversion> conversion;
     Atom deleteWindow = 0;
 };
 
 // Opens the display and finds (or makes, unmapped) the window the options name, and checks that it
-// has a visual the frame can be copied to. An empty result means success, otherwise the reason.
+// has a TrueColor visual the frame can be converted to. An empty result means success, otherwise the reason.
 std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target);
 
 // Maps the program's own window and asks for the events that resize or end the run.

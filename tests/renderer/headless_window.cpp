@@ -31,8 +31,5 @@ int PresentFrame(const PaletteEntry* frame) {
     if (plan.frameShown) {
         plan.frameShown(frame, record.framesShown);
     }
-    if (++record.framesShown >= plan.framesToShow) {
-        throw HeadlessRunEnded{};
-    }
-    return 1;
+    return ++record.framesShown < plan.framesToShow ? 1 : 0;
 }

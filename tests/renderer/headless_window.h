@@ -1,12 +1,10 @@
 #pragma once
-// The window operations for a build without a window system: nothing is shown, and the run is
-// ended after a planned number of frames by throwing HeadlessRunEnded out of PresentFrame.
+// The window operations for a build without a window system: nothing is shown, and PresentFrame ends
+// the run after a planned number of frames.
 #include <cstdint>
 #include <string>
 
 #include "frame.h"
-
-struct HeadlessRunEnded {};
 
 struct HeadlessWindowPlan {
     bool registrationFails = false;

@@ -37,7 +37,7 @@ TEST_F(RunRendererTest, FirstFrameIsGreyAndTheSecondColoured) {
     PinClock(kTime);
     PinSeedCounter(kSeed);
     PlanHeadlessWindow({.registrationFails = false, .framesToShow = 2, .frameShown = KeepFrame});
-    EXPECT_THROW(RunRenderer(), HeadlessRunEnded);
+    RunRenderer();
 
     const HeadlessWindowLog& record = HeadlessWindowRecord();
     EXPECT_EQ(record.windowsCreated, 1);

@@ -2,53 +2,58 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
 // Every frame pixel different, so a wrong column or row cannot go unseen.
-std::vector<PaletteEntry> NumberedFrame() {
-    std::vector<PaletteEntry> frame(kFramePixels);
+std::vector<uint32_t> NumberedPixels() {
+    std::vector<uint32_t> pixels(kFramePixels);
     for (uint32_t i = 0; i < kFramePixels; ++i) {
-        frame[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i >> 8), static_cast<uint8_t>(i >> 16), 0};
+        pixels[i] = i * 0x01030507u;
     }
-    return frame;
+    return pixels;
 }
 
-uint32_t PixelAt(const std::vector<uint8_t>& out, size_t stride, int32_t x, int32_t y) {
-    uint32_t pixel;
-    std::memcpy(&pixel, out.data() + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 4, 4);
+uint32_t PixelAt(const std::vector<uint8_t>& out, size_t stride, int bytes, int32_t x, int32_t y) {
+    uint32_t pixel = 0;
+    for (int b = 0; b < bytes; ++b) {
+        pixel |=
+            static_cast<uint32_t>(out[static_cast<size_t>(y) * stride + static_cast<size_t>(x * bytes + b)])
+            << (8 * b);
+    }
     return pixel;
 }
 
 TEST(FrameStretchTest, EachWindowPixelShowsTheFramePixelItFallsIn) {
-    const std::vector<PaletteEntry> frame = NumberedFrame();
+    const std::vector<uint32_t> pixels = NumberedPixels();
     const struct {
         int32_t width;
         int32_t height;
-        uint32_t fourthByte;
+        int bytes;
     } cases[] = {
-        {640, 480, 0}, {1280, 960, 0}, {1920, 1080, 0xFF000000}, {1, 1, 0}, {333, 1201, 0xFF000000},
+        {640, 480, 4}, {1280, 960, 4}, {1920, 1080, 2}, {1, 1, 4}, {333, 1201, 3}, {700, 500, 1},
     };
     for (const auto& c : cases) {
         FrameStretch stretch;
         stretch.Resize(c.width, c.height);
         // Rows padded past the pixels: the padding must stay untouched.
-        const size_t stride = static_cast<size_t>(c.width) * 4 + 12;
+        const size_t stride = static_cast<size_t>(c.width * c.bytes) + 12;
         std::vector<uint8_t> out(stride * static_cast<size_t>(c.height), 0xAB);
-        stretch.Draw(frame.data(), c.fourthByte, out.data(), stride);
+        stretch.Draw(pixels.data(), c.bytes, out.data(), stride);
+        const uint32_t byteMask = c.bytes == 4 ? ~0u : (1u << (8 * c.bytes)) - 1;
         for (int32_t y = 0; y < c.height; ++y) {
             // A pixel's span: window x covers frame columns [x * 640 / w, (x + 1) * 640 / w).
             const int32_t frameRow = static_cast<int32_t>(int64_t{y} * kFrameHeight / c.height);
             for (int32_t x = 0; x < c.width; ++x) {
                 const int32_t frameColumn = static_cast<int32_t>(int64_t{x} * kFrameWidth / c.width);
                 const uint32_t expected =
-                    static_cast<uint32_t>(frameRow * kFrameWidth + frameColumn) | c.fourthByte;
-                ASSERT_EQ(PixelAt(out, stride, x, y), expected)
-                    << c.width << "x" << c.height << " at " << x << "," << y;
+                    pixels[static_cast<size_t>(frameRow * kFrameWidth + frameColumn)] & byteMask;
+                ASSERT_EQ(PixelAt(out, stride, c.bytes, x, y), expected)
+                    << c.width << "x" << c.height << "x" << c.bytes << " at " << x << "," << y;
             }
-            ASSERT_EQ(PixelAt(out, stride, c.width, y), 0xABABABABu);
+            ASSERT_EQ(PixelAt(out, stride, 1, c.width * c.bytes, y), 0xABu);
+            ASSERT_EQ(PixelAt(out, stride, 1, c.width * c.bytes + 11, y), 0xABu);
         }
     }
 }

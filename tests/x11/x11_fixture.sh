@@ -28,9 +28,10 @@ start_quorrel() {
     started+=("$quorrel_pid")
 }
 
-# start_test_window: a 640 x 480 black window of another client; its id in window, the client in window_pid.
+# start_test_window [--input-only]: a 640 x 480 black window of another client; its id in window, the
+# client in window_pid.
 start_test_window() {
-    "$TEST_WINDOW" >"$WORK/window.id" &
+    "$TEST_WINDOW" "$@" >"$WORK/window.id" &
     window_pid=$!
     started+=("$window_pid")
     wait_until 10 test -s "$WORK/window.id" || fail "the test window did not appear"

@@ -1,0 +1,85 @@
+#include "server_scale_x11.h"
+
+#include <cstring>
+
+#include "x_errors_x11.h"
+
+namespace {
+
+// The frame's bytes (blue, green, red, fourth byte) are a pixel of this depth in 32 bits.
+constexpr int kFrameDepth = 24;
+
+bool OffersFrameDepth(Display* display) {
+    int count = 0;
+    int* depths = XListDepths(display, DefaultScreen(display), &count);
+    bool offered = false;
+    for (int i = 0; i < count; ++i) {
+        offered = offered || depths[i] == kFrameDepth;
+    }
+    XFree(depths);
+    return offered;
+}
+
+}  // namespace
+
+bool ServerScale::Start(const TargetWindow& target) {
+    display_ = target.display;
+    int eventBase = 0;
+    int errorBase = 0;
+    if (!XRenderQueryExtension(display_, &eventBase, &errorBase)) {
+        return false;
+    }
+    XRenderPictFormat* windowFormat = XRenderFindVisualFormat(display_, target.visual);
+    XRenderPictFormat* frameFormat = XRenderFindStandardFormat(display_, PictStandardRGB24);
+    if (windowFormat == nullptr || frameFormat == nullptr || !OffersFrameDepth(display_) ||
+        !upload_.Resize(display_, nullptr, kFrameDepth, kFrameWidth, kFrameHeight) ||
+        upload_.Stride() != kFrameWidth * sizeof(PaletteEntry)) {
+        return false;
+    }
+    pixmap_ = upload_.SharedPixmap(target.window);
+    pixmapShared_ = pixmap_ != 0;
+    if (!pixmapShared_) {
+        pixmap_ = XCreatePixmap(display_, target.window, kFrameWidth, kFrameHeight, kFrameDepth);
+    }
+    pixmapGc_ = XCreateGC(display_, pixmap_, 0, nullptr);
+    frame_ = XRenderCreatePicture(display_, pixmap_, frameFormat, 0, nullptr);
+    window_ = XRenderCreatePicture(display_, target.window, windowFormat, 0, nullptr);
+    XRenderSetPictureFilter(display_, frame_, FilterNearest, nullptr, 0);
+    XSync(display_, False);
+    if (TakeXError()) {
+        Release();
+        return false;
+    }
+    return true;
+}
+
+void ServerScale::Show(const PaletteEntry* frame, const TargetWindow& target) {
+    if (target.width != scaledWidth_ || target.height != scaledHeight_) {
+        // Maps window coordinates to frame coordinates.
+        XTransform transform{};
+        transform.matrix[0][0] = XDoubleToFixed(static_cast<double>(kFrameWidth) / target.width);
+        transform.matrix[1][1] = XDoubleToFixed(static_cast<double>(kFrameHeight) / target.height);
+        transform.matrix[2][2] = XDoubleToFixed(1.0);
+        XRenderSetPictureTransform(display_, frame_, &transform);
+        scaledWidth_ = target.width;
+        scaledHeight_ = target.height;
+    }
+    std::memcpy(upload_.Pixels(), frame, kFramePixels * sizeof(PaletteEntry));
+    if (!pixmapShared_) {
+        upload_.Put(pixmap_, pixmapGc_);
+    }
+    XRenderComposite(display_, PictOpSrc, frame_, None, window_, 0, 0, 0, 0, 0, 0,
+                     static_cast<unsigned>(target.width), static_cast<unsigned>(target.height));
+}
+
+void ServerScale::Release() {
+    upload_.Release();
+    if (frame_ == 0) {
+        return;
+    }
+    XRenderFreePicture(display_, window_);
+    XRenderFreePicture(display_, frame_);
+    XFreeGC(display_, pixmapGc_);
+    XFreePixmap(display_, pixmap_);
+    frame_ = 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The frame scaled by the X server (RENDER): the 640 x 480 frame goes to the server once per frame
+// (written straight into a shared pixmap where MIT-SHM offers one), into a picture kept for the run,
+// and one composite with a nearest filter scales it to the window, the server converting it to the
+// window's visual. Window pixel x shows frame column ceil((x + 0.5) * 640 / width) - 1, the one under
+// the pixel's centre (the left one when the centre falls on a boundary), and rows alike: at 640 x 480
+// and 1280 x 960 the pixels of the own stretch, which takes the column under the pixel's left edge; at
+// other sizes now and then the next column or row (at 1920 x 1080, every ninth row).
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrender.h>
+
+#include "frame.h"
+#include "frame_image_x11.h"
+#include "target_window_x11.h"
+
+class ServerScale {
+  public:
+    // False when the server offers no RENDER, or none for the window's visual or the frame's pixels.
+    bool Start(const TargetWindow& target);
+    // Queues the frame, scaled to the window's size; the caller syncs before the next frame.
+    void Show(const PaletteEntry* frame, const TargetWindow& target);
+    // The window's picture, which the server frees with the window.
+    Picture WindowPicture() const { return window_; }
+    // Gives the server's resources and the upload image up.
+    void Release();
+
+  private:
+    Display* display_ = nullptr;
+    FrameImage upload_;
+    Pixmap pixmap_ = 0;
+    // The pixmap is the upload's shared memory: nothing to put.
+    bool pixmapShared_ = false;
+    GC pixmapGc_ = nullptr;
+    Picture frame_ = 0;
+    Picture window_ = 0;
+    int32_t scaledWidth_ = 0;
+    int32_t scaledHeight_ = 0;
+};
