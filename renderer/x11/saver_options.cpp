@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "count_text.h"
+#include "quoted_text.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
             continue;
         }
         if (option != "-window-id" && option != "-delay" && option != "-seed" && option != "-clock-ms") {
-            return "unknown option '" + std::string(given) + "'; " + kUsage;
+            return "unknown option " + Quoted(given) + "; " + kUsage;
         }
         if (i + 1 == argc) {
             return std::string(given) + " needs a value";
@@ -39,7 +40,7 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
         const std::string_view text = argv[++i];
         const std::optional<uint32_t> value = ParseCount(text);
         if (!value || (option == "-seed" && *value == 0)) {
-            return std::string(given) + ": '" + std::string(text) + "' is no " +
+            return std::string(given) + ": " + Quoted(text) + " is no " +
                    (option == "-seed" ? "non-zero " : "") + "32-bit count";
         }
         if (option == "-window-id") {
@@ -57,7 +58,8 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
     if (!targetGiven && screensaverWindow != nullptr) {
         const std::optional<uint32_t> window = ParseCount(screensaverWindow);
         if (!window) {
-            return std::string(kScreensaverWindowVariable) + ": '" + screensaverWindow + "' is no window id";
+            return std::string(kScreensaverWindowVariable) + ": " + Quoted(screensaverWindow) +
+                   " is no window id";
         }
         options.target = DrawTarget::WindowId;
         options.windowId = *window;
