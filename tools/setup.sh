@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64
   wine wine64 xvfb x11-utils xdotool imagemagick
