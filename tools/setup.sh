@@ -11,6 +11,7 @@ packages=(
   libx11-dev libxext-dev
   locales fonts-ipafont-gothic
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base
+  strace
   nsis
 )
 

@@ -60,7 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(fuzz::OneLine(*refusal), "a refusal is one line", input);
         return 0;
     }
-    const SaverOptions& options = std::get<SaverOptions>(parsed);
+    // Anything else (a request for help) has nothing to write out again.
+    const auto* taken = std::get_if<SaverOptions>(&parsed);
+    if (taken == nullptr) {
+        return 0;
+    }
+    const SaverOptions& options = *taken;
     Require(!options.seed || *options.seed != 0, "a seed is never 0", input);
     // What was taken, written out again, is taken the same.
     const std::vector<std::string> written = Written(options);
