@@ -24,7 +24,10 @@ constexpr SpreadMask SpreadFrom(int firstPixel) {
 
 constexpr SpreadMask kSpreadMasks[4] = {SpreadFrom(0), SpreadFrom(2), SpreadFrom(8), SpreadFrom(10)};
 
-__attribute__((target("avx2"))) __m256i TintSpread(__m256i elements, int mask, __m256i channels) {
+// Always inlined, even unoptimised: a call would pass the vectors through stack slots that MinGW
+// aligns to 16 bytes only, where 32-byte loads fault.
+__attribute__((target("avx2"), always_inline)) inline __m256i TintSpread(__m256i elements, int mask,
+                                                                         __m256i channels) {
     const __m256i spread = _mm256_shuffle_epi8(
         elements, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kSpreadMasks[mask].bytes)));
     return _mm256_srli_epi16(_mm256_mullo_epi16(spread, channels), 8);

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64
   clang-format
@@ -12,6 +13,7 @@ packages=(
   xscreensaver xsecurelock
   locales fonts-ipafont-gothic
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base
+  strace
   nsis
   xscreensaver xscreensaver-data xsecurelock lintian dpkg-dev
 )

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "count_text.h"
+#include "quoted_text.h"
 
 const char kSaverHelp[] =
     "usage: quorrel [-root | -window-id ID] [-display NAME] [-delay US] [-fps] [--seed S] [--clock-ms T]\n"
@@ -64,7 +65,7 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
         const std::string_view option = SingleDash(given);
         const OptionRow* row = FindOption(option);
         if (row == nullptr) {
-            return "unknown option '" + std::string(given) + "'; " + Synopsis();
+            return "unknown option " + Quoted(given) + "; " + Synopsis();
         }
         if (option == "-help") {
             options.helpAsked = true;
@@ -90,7 +91,7 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
         }
         const std::optional<uint32_t> value = ParseCount(text);
         if (!value || (option == "-seed" && *value == 0)) {
-            return std::string(given) + ": '" + std::string(text) + "' is no " +
+            return std::string(given) + ": " + Quoted(text) + " is no " +
                    (option == "-seed" ? "non-zero " : "") + "32-bit count";
         }
         if (option == "-window-id") {
@@ -109,7 +110,8 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
     if (daemonWindowGiven && (!targetGiven || options.target == DrawTarget::Root)) {
         const std::optional<uint32_t> window = ParseCount(screensaverWindow);
         if (!window) {
-            return std::string(kScreensaverWindowVariable) + ": '" + screensaverWindow + "' is no window id";
+            return std::string(kScreensaverWindowVariable) + ": " + Quoted(screensaverWindow) +
+                   " is no window id";
         }
         options.target = DrawTarget::WindowId;
         options.windowId = *window;

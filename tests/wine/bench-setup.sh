@@ -15,19 +15,23 @@ cd "$dir"
 # No sound card here, and none wanted: ALSA's null device swallows whatever Wine plays.
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >home/.asoundrc
 
-# Xvfb picks a free display itself and writes its number to fd 5; -noreset keeps the screen-saver
-# setting (held by the X server) alive between Wine processes.
-rm -f display.txt
-setsid Xvfb -displayfd 5 -screen 0 1024x768x24 -noreset -nolisten tcp 5>display.txt >xvfb.log 2>&1 </dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s display.txt ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { cat xvfb.log; echo "bench: Xvfb did not start" >&2; exit 1; }
-  sleep 0.1
-done
-[ -s display.txt ] || { echo "bench: Xvfb gave no display number" >&2; exit 1; }
-display=:$(head -n1 display.txt)
-echo "$xvfb_pid" >xvfb.pid
+# The bench's own display; -noreset keeps the screen-saver setting (held by the X server) alive between
+# Wine processes.
+source "$here/../script_lib.sh"
+start_xvfb "$dir" 1024x768x24 -noreset
+display=$xvfb_display
+# Whatever fails from here on, the processes started so far end with this script; once the bench
+# stands, bench-cleanup.sh ends them.
+bench_failed() {
+  local rc=$?
+  set +e
+  if [ "$rc" -ne 0 ]; then
+    [ ! -d "$dir/prefix" ] || WINEPREFIX=$dir/prefix wineserver -k >/dev/null 2>&1
+    end_started
+  fi
+  exit "$rc"
+}
+trap bench_failed EXIT
 
 cat >env.sh <<ENV
 # Written by bench-setup.sh: the environment every Wine call of the tests runs in.
@@ -74,10 +78,8 @@ wine regedit /S 'Z:'"${dir//\//\\}"'\fonts.reg' >regedit.log 2>&1 </dev/null
 
 # Wine closes an unused desktop and reopening it can take seconds: keep it open for the whole run.
 setsid wine "$driver" keep-desktop >keeper.log 2>&1 </dev/null &
-for _ in $(seq 300); do
-  grep -q '^keeping the desktop' keeper.log && break
-  sleep 0.1
-done
-grep -q '^keeping the desktop' keeper.log || { cat keeper.log; echo "bench: the desktop did not open" >&2; exit 1; }
+started+=($!)
+wait_until 30 grep -q '^keeping the desktop' keeper.log || fail "the desktop did not open: $(cat keeper.log)"
 
+started=()
 echo "bench: display $display, prefix $WINEPREFIX"

@@ -4,6 +4,8 @@ set -euo pipefail
 : "${QUORREL_BENCH_DIR:?run Wine tests through ctest (they need the wine_bench fixture)}"
 # shellcheck source=/dev/null
 source "$QUORREL_BENCH_DIR/env.sh"
+# fail and wait_until, shared with the X11 tests.
+source "$(dirname "${BASH_SOURCE[0]}")/../script_lib.sh"
 
 TEST_NAME=${QUORREL_TEST_NAME:-$(basename "$0" .sh)}
 ARTIFACTS=$QUORREL_ARTIFACTS/$TEST_NAME
@@ -48,22 +50,6 @@ wait_line() {
     sleep 0.1
   done
   fail "no line /$regex/ in $file within ${seconds}s: $(cat "$file" 2>/dev/null)"
-}
-
-# wait_until SECONDS COMMAND [ARG...]: runs COMMAND (its output dropped) until it succeeds; returns 1
-# when it has not within SECONDS. COMMAND must report by its status, not end the test with fail.
-wait_until() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$SECONDS" -le "$end" ] || return 1
-    sleep 0.1
-  done
-}
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
 }
 
 # expect TEXT REGEX [WHAT]: some line of TEXT matches the extended regex.
@@ -134,6 +120,7 @@ bench_finish() {
   for pid in "${BENCH_BACKGROUND[@]}"; do
     kill "$pid" 2>/dev/null
   done
+  end_started
   drv end-programs >/dev/null 2>&1
   wait 2>/dev/null
   exit "$rc"

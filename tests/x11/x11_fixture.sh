@@ -10,10 +10,9 @@ rm -rf "$WORK"
 mkdir -p "$WORK"
 source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$WORK/quorrel.err" ] && sed 's/^/quorrel: /' "$WORK/quorrel.err" >&2
-    exit 1
+# What quorrel said, after a failure's message.
+fail_details() {
+    [ ! -s "$WORK/quorrel.err" ] || sed 's/^/quorrel: /' "$WORK/quorrel.err"
 }
 
 running() {
@@ -31,6 +30,7 @@ start_quorrel() {
 # start_test_window [--input-only]: a 640 x 480 black window of another client; its id in window, the
 # client in window_pid.
 start_test_window() {
+    rm -f "$WORK/window.id"  # an earlier window's id is no answer
     "$TEST_WINDOW" "$@" >"$WORK/window.id" &
     window_pid=$!
     started+=("$window_pid")

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "count_text.h"
+#include "quoted_text.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::variant<FrameRequest, std::string> ParseFrameArguments(int argc, const char
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option != "--grey" && !TakesValue(option)) {
-            return "unknown argument '" + std::string(option) + "'";
+            return "unknown argument " + Quoted(option);
         }
         if (!seen.insert(option).second) {
             return std::string(option) + " given twice";
@@ -35,7 +36,7 @@ std::variant<FrameRequest, std::string> ParseFrameArguments(int argc, const char
         const std::string_view value = argv[++i];
         // No value of ours begins so: this is an option where the value was forgotten.
         if (value.starts_with("--")) {
-            return std::string(option) + " needs a value, not " + std::string(value);
+            return std::string(option) + " needs a value, not " + Quoted(value);
         }
         if (option == "--seed") {
             const std::optional<uint32_t> seed = ParseCount(value);

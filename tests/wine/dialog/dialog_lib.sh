@@ -79,11 +79,18 @@ press() { xdotool mousemove "$1" "$2" mousedown "${3:-1}"; }
 release() { xdotool mouseup "${1:-1}"; }
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
-# Colours of the skins' rings (see tools/art) and of the face gradient's fourth row.
-RING2_NORMAL=250,250,255 RING2_HIGHLIGHT=255,230,80 RING2_PRESSED=24,40,120 RING2_SELECTED=170,210,255
-RING1_DISABLE=140,140,140 RING1_FRAME=24,40,120
+# The skins' rings and the marks' centres, read from the pictures the program is built with (tools/art
+# draws them into assets/). asset_colour FILE X Y: "R,G,B" of one pixel.
+ASSETS=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../assets" && pwd)
+asset_colour() {
+  convert "$ASSETS/$1" -crop "1x1+$2+$3" -depth 8 rgb:- | od -An -tu1 | awk '{ print $1 "," $2 "," $3 }'
+}
+RING2_NORMAL=$(asset_colour skin_normal.bmp 2 12) RING2_HIGHLIGHT=$(asset_colour skin_highlight.bmp 2 12)
+RING2_PRESSED=$(asset_colour skin_pressed.bmp 2 12) RING2_SELECTED=$(asset_colour skin_selected.bmp 2 12)
+RING1_DISABLE=$(asset_colour skin_disable.bmp 1 12) RING1_FRAME=$(asset_colour skin_normal.bmp 1 12)
+MARK_SELECTED=$(asset_colour radio_on.bmp 6 6) MARK_UNSELECTED=$(asset_colour radio_off.bmp 6 6)
+# The face gradient's fourth row, the host's own drawing over the skin.
 ROW4_LIGHT_ON_TOP=245,245,248 ROW4_SHADE_ON_TOP=207,206,221
-MARK_SELECTED=24,40,120 MARK_UNSELECTED=255,255,255
 
 # face ID RING2 ROW4: pixel conditions of a 25-pixel button showing the skin's second ring and the
 # gradient row.

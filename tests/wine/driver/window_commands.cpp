@@ -110,8 +110,9 @@ bool Children(const Args& args, Context& context) {
     return true;
 }
 
-// WINDOW TITLE MS: waits for a child window titled TITLE inside WINDOW (e.g. a preview in its parent).
-bool WaitChild(const Args& args, Context& context) {
+// WINDOW TITLE MS: waits for a child window titled TITLE inside WINDOW (e.g. a preview in its parent)
+// that meets the condition.
+bool FoundChild(const Args& args, Context& context, bool (*meets)(HWND child), const char* missing) {
     long long timeout = 0;
     HWND parent = RequireWindow(args[0], context);
     if (parent == nullptr || !ParseArg(args[2], timeout)) {
@@ -120,14 +121,25 @@ bool WaitChild(const Args& args, Context& context) {
     HWND child = nullptr;
     if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
             child = FindWindowExA(parent, nullptr, nullptr, args[1].c_str());
-            return child != nullptr;
+            return child != nullptr && meets(child);
         })) {
-        return Fail("no child " + FromAnsi(args[1]) + " in " + FromAnsi(args[0]) + " after " + args[2] +
-                    " ms");
+        return Fail(std::string(missing) + " " + FromAnsi(args[1]) + " in " + FromAnsi(args[0]) + " after " +
+                    args[2] + " ms");
     }
     context.lastWindow = child;
     PrintLine(DescribeWindow("child", child));
     return true;
+}
+
+bool WaitChild(const Args& args, Context& context) {
+    return FoundChild(
+        args, context, [](HWND) { return true; }, "no child");
+}
+
+// A window is made before it is shown: what must be seen waits for the showing.
+bool WaitVisibleChild(const Args& args, Context& context) {
+    return FoundChild(
+        args, context, [](HWND child) { return IsWindowVisible(child) != FALSE; }, "no visible child");
 }
 
 bool Post(const Args& args, Context& context) {
@@ -209,6 +221,9 @@ const Registration kChildren({"children", "WINDOW   (every child window, e.g. a 
                               Children});
 const Registration kWaitChild({"wait-child", "WINDOW TITLE MS   (prints: child hwnd=... of the child found)",
                                3, 3, WaitChild});
+const Registration kWaitVisibleChild({"wait-visible-child",
+                                      "WINDOW TITLE MS   (like wait-child, and the child is shown)", 3, 3,
+                                      WaitVisibleChild});
 const Registration kPost({"post", "WINDOW MESSAGE [WPARAM [LPARAM]]", 2, 4, Post});
 const Registration kSend({"send", "WINDOW MESSAGE [WPARAM [LPARAM]]   (prints: sent MSG result=N)", 2, 4,
                           Send});

@@ -44,8 +44,8 @@ open_preview() {
     wait-file "$(winpath "$ARTIFACTS/destroy_$size")" 30000 -- destroy-parent -- wait-exit 5000
   PREVIEW_PARENT=$(wait_line "$PREVIEW_LOG" '^parent ' 10)
   wait_line "$PREVIEW_LOG" '^started ' 10 >/dev/null
-  PREVIEW_CHILD=$(drv wait-child "hwnd=$(field "$PREVIEW_PARENT" handle)" "Preview Window" 10000 2>&1) ||
-    fail "no preview inside the $size window"
+  PREVIEW_CHILD=$(drv wait-visible-child "hwnd=$(field "$PREVIEW_PARENT" handle)" "Preview Window" 10000 2>&1) ||
+    fail "no preview shown inside the $size window: $PREVIEW_CHILD"
 }
 
 close_preview() {

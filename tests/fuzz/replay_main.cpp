@@ -1,0 +1,43 @@
+// Without libFuzzer: runs a fuzz target over every file of the folders (or the files) given, so the
+// checked-in corpus is a plain test.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int main(int argc, char** argv) {
+    std::vector<std::filesystem::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        if (std::filesystem::is_directory(argv[i])) {
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+                if (entry.is_regular_file()) {
+                    inputs.push_back(entry.path());
+                }
+            }
+        } else {
+            inputs.emplace_back(argv[i]);
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+    if (inputs.empty()) {
+        std::fprintf(stderr, "no inputs to replay\n");
+        return 1;
+    }
+    for (const auto& path : inputs) {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            return 1;
+        }
+        const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("replayed %zu inputs\n", inputs.size());
+    return 0;
+}
