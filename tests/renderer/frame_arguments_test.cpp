@@ -62,7 +62,7 @@ TEST(FrameArgumentsTest, RefusesBadArgumentsWithOneLineNamingTheFault) {
         {{"--seed", "1", "--time-ms", "0", "--out", "a.png", "--grey", "--grey"}, "--grey given twice"},
         {{"--seed", "1", "--time-ms", "0", "--out", "a.png", "--verbose"}, "unknown argument '--verbose'"},
         {{"--seed", "1", "--time-ms", "0", "--out"}, "--out needs a value"},
-        {{"--seed", "1", "--time-ms", "0", "--out", "--grey"}, "--out needs a value, not --grey"},
+        {{"--seed", "1", "--time-ms", "0", "--out", "--grey"}, "--out needs a value, not '--grey'"},
     };
     for (const auto& c : cases) {
         const auto parsed = Parse(c.arguments);
