@@ -40,11 +40,13 @@ wait_until() {
 # start_xvfb FOLDER GEOMETRY [XVFB OPTION...]: an Xvfb on a display number it picks itself, its files
 # (display number, log) in FOLDER; its id in xvfb_pid (and in started), its display in xvfb_display
 # once it accepts clients. In a session of its own: a signal for the script's terminal is not for it.
+# -noreset: a server that resets as its last client leaves drops a client connecting meanwhile, and the
+# tests' probes come and go while the program under test connects.
 start_xvfb() {
     local folder=$1 geometry=$2 number
     shift 2
     number=$(mktemp "$folder/display.XXXXXX")
-    setsid Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp "$@" 3>"$number" >>"$folder/xvfb.log" 2>&1 \
+    setsid Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset "$@" 3>"$number" >>"$folder/xvfb.log" 2>&1 \
         </dev/null &
     xvfb_pid=$!
     started+=("$xvfb_pid")

@@ -15,10 +15,10 @@ cd "$dir"
 # No sound card here, and none wanted: ALSA's null device swallows whatever Wine plays.
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >home/.asoundrc
 
-# The bench's own display; -noreset keeps the screen-saver setting (held by the X server) alive between
-# Wine processes.
+# The bench's own display; that it never resets also keeps the screen-saver setting (held by the X
+# server) alive between Wine processes.
 source "$here/../script_lib.sh"
-start_xvfb "$dir" 1024x768x24 -noreset
+start_xvfb "$dir" 1024x768x24
 display=$xvfb_display
 # Whatever fails from here on, the processes started so far end with this script; once the bench
 # stands, bench-cleanup.sh ends them.
