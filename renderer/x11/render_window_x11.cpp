@@ -95,6 +95,7 @@ void CheckXErrors() {
     if (error->resourceid == target.window ||
         (serverScales && error->resourceid == serverScale.WindowPicture())) {
         EndRun(0);
+        return;
     }
     char text[128];
     XGetErrorText(target.display, error->error_code, text, sizeof text);
