@@ -56,10 +56,6 @@ std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filt
     return FromAnsi(file.data());
 }
 
-bool Win32DialogSystem::FileExists(const std::string& path) {
-    return Vantor_B::FileExists(path);
-}
-
 size_t Win32DialogSystem::CodePageLength(const std::string& text) {
     return ToAnsi(text).size();
 }

@@ -14,7 +14,6 @@ class Win32DialogSystem : public DialogSystem {
     std::optional<std::string> ChooseFile(const std::string& filterDescription,
                                           const std::string& filterPattern, const std::string& title,
                                           uint32_t capacity) override;
-    bool FileExists(const std::string& path) override;
     size_t CodePageLength(const std::string& text) override;
     void OpenAddress(const std::string& address) override;
     void SetMousePointer(MousePointer pointer) override;

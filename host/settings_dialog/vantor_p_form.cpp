@@ -91,7 +91,7 @@ void Form::Cmd_BGM_Click() {
     }
     // Taken, such a name would show as chosen and then never play: the choice stays as it was. One that
     // fills the whole buffer was cut there by the system.
-    if (!system_.FileExists(*file)) {
+    if (!Vantor_B::FileExists(*file)) {
         const bool cut = system_.CodePageLength(*file) + 1 >= FileBufferCapacity;
         system_.ShowMessage(*file + (cut ? FileTooLongMessage : FileMissingMessage), Vantor_B::kAppTitle);
         return;

@@ -63,8 +63,6 @@ class DialogSystem {
     virtual std::optional<std::string> ChooseFile(const std::string& filterDescription,
                                                   const std::string& filterPattern, const std::string& title,
                                                   uint32_t capacity) = 0;
-    // FileExists of the host.
-    virtual bool FileExists(const std::string& path) = 0;
     // Bytes of the text in the system code page.
     virtual size_t CodePageLength(const std::string& text) = 0;
     virtual void OpenAddress(const std::string& address) = 0;

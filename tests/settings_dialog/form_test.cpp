@@ -111,7 +111,6 @@ class FakeSystem : public Vantor_P::DialogSystem {
                        std::to_string(capacity));
         return chosenFile;
     }
-    bool FileExists(const std::string& path) override { return path != missingFile; }
     // The tests' names are ASCII: one byte a character in any code page.
     size_t CodePageLength(const std::string& text) override { return text.size(); }
     void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
@@ -125,7 +124,6 @@ class FakeSystem : public Vantor_P::DialogSystem {
     bool cursorWorks = true;
     int32_t cursorX = 1023, cursorY = 767;
     std::optional<std::string> chosenFile;
-    std::string missingFile;
 
   private:
     Log& log_;
@@ -324,6 +322,7 @@ TEST(Form, FileChoiceTakesTheChosenPathOrKeepsTheOldOne) {
         Dialog d(2, 0, "C:\\old.mp3");
         d.form.Form_Load();
         d.system.chosenFile = chosen;
+        d.platform.readableFiles = {chosen.value_or("")};
         d.Take();
         d.Click(d.cmdBgm);
         const std::string expectedFile = chosen.value_or("C:\\old.mp3");
@@ -352,7 +351,9 @@ TEST(Form, FileChoiceThatNamesNoFileIsRefusedWithAMessageSayingWhy) {
         Dialog d(2, 0, "C:\\old.mp3");
         d.form.Form_Load();
         d.system.chosenFile = chosen;
-        d.system.missingFile = exists ? "" : chosen;
+        if (exists) {
+            d.platform.readableFiles = {chosen};
+        }
         d.Take();
         d.Click(d.cmdBgm);
         const Log log = d.Take();
