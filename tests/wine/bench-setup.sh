@@ -40,7 +40,7 @@ export WINEPREFIX='$dir/prefix'
 export HOME='$dir/home'
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
-export WINEDEBUG=-all
+export WINEDEBUG=-all,err+winediag
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 export PULSE_SERVER=none
 unset WAYLAND_DISPLAY
@@ -52,8 +52,8 @@ source env.sh
 
 # One server for the whole run: every later Wine call starts much faster.
 mkdir -p "$WINEPREFIX"
-setsid wineserver -p >wineserver.log 2>&1 </dev/null
-wineboot -i >wineboot.log 2>&1 </dev/null
+setsid wineserver -p >wineserver.log 2>&1 </dev/null || fail "the wineserver did not start: $(cat wineserver.log)"
+wineboot -i >wineboot.log 2>&1 </dev/null || fail "wineboot failed: $(cat wineboot.log)"
 
 # Face names the programs ask for, mapped onto the installed IPA fonts. No window manager runs here:
 # Wine would wait two seconds for one each time a window it lets one manage is hidden (every dialog,
@@ -74,7 +74,8 @@ Windows Registry Editor Version 5.00
 "MS UI Gothic"="IPAPGothic"
 REG
 } >fonts.reg
-wine regedit /S 'Z:'"${dir//\//\\}"'\fonts.reg' >regedit.log 2>&1 </dev/null
+wine regedit /S 'Z:'"${dir//\//\\}"'\fonts.reg' >regedit.log 2>&1 </dev/null ||
+  fail "the font replacements were not stored: $(cat regedit.log)"
 
 # Wine closes an unused desktop and reopening it can take seconds: keep it open for the whole run.
 setsid wine "$driver" keep-desktop >keeper.log 2>&1 </dev/null &
