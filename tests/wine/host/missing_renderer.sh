@@ -21,5 +21,5 @@ for arguments in /s /c ""; do
   wait_line "$log" '^exit code=0$' 10 >/dev/null
 done
 
-out=$(drv parent 152 112 -- start "$scr" "/p {parent}" -- wait-child "hwnd={parent}" "Preview Window" 10000 2>&1 || true)
+out=$(drv parent 152 112 -- start "$scr" "/p {parent}" -- wait-visible-child "hwnd={parent}" "Preview Window" 10000 2>&1 || true)
 expect "$out" '^child .*text=Preview Window$' "the preview inside its parent"
