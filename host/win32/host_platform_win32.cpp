@@ -7,6 +7,7 @@
 #include "ansi_text_win32.h"
 #include "argument_text.h"
 #include "twips_win32.h"
+#include "window_handle_win32.h"
 
 namespace {
 
@@ -14,10 +15,6 @@ namespace {
 constexpr DWORD kWindowWaitMs = 10000;
 // How often the started program is looked at meanwhile.
 constexpr DWORD kWindowPollMs = 15;
-
-HWND WindowOf(intptr_t window) {
-    return reinterpret_cast<HWND>(window);
-}
 
 RECT RectOf(const Vantor_B::WindowRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};

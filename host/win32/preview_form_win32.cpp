@@ -87,8 +87,8 @@ void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
         LoadImageA(instance, MAKEINTRESOURCEA(kPreviewPictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     Img_Prev.area = {0, 0, width, height};
     HWND window = CreateWindowExA(0, kPreviewFormClass, ToAnsi(Vantor_B::kPreviewFormTitle).c_str(),
-                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOfHandle(parent),
-                                  nullptr, instance, nullptr);
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOf(parent), nullptr,
+                                  instance, nullptr);
     if (window == nullptr) {
         Vantor_R::Form_Unload();
         return;

@@ -1,9 +1,10 @@
 #pragma once
-// Window handles on the command line are 32-bit; on 64-bit Windows they are sign-extended.
+// A window as the host's logic holds it. Handles from the command line are 32-bit; widened to intptr_t
+// they are sign-extended, as 64-bit Windows reads them.
 #include <windows.h>
 
 #include <cstdint>
 
-inline HWND WindowOfHandle(int32_t handle) {
-    return reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+inline HWND WindowOf(intptr_t window) {
+    return reinterpret_cast<HWND>(window);
 }
