@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ansi_text_win32.h"
+#include "face_win32.h"
 #include "font_win32.h"
 #include "twips_win32.h"
 
@@ -54,7 +55,7 @@ void PaintContainerBackground(HWND window, HDC dc) {
 }  // namespace
 
 CommandWindow::CommandWindow(const FontDesc& containerFont)
-    : containerFont_(containerFont), command_(*this, canvas_) {}
+    : containerFont_(containerFont), command_(*this) {}
 
 std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const RECT& pixels,
                                                      const FontDesc& containerFont,
@@ -111,6 +112,14 @@ void CommandWindow::Redraw() {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+void CommandWindow::DrawFace(Skin skin, bool gradientReversed) {
+    Vantor::DrawFace(image_, skin, gradientReversed);
+    // A null window would mean the whole screen.
+    if (window_ != nullptr) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
 double CommandWindow::TwipsPerPixelX() {
     return Vantor_B::TwipsPerPixelX();
 }
@@ -144,7 +153,8 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // the face covers everything
         case WM_SIZE:
-            canvas_.Resize(window_, LOWORD(lParam), HIWORD(lParam));
+            // Without an image the face stays undrawn; the caption still shows.
+            image_.Create(window_, LOWORD(lParam), HIWORD(lParam));
             command_.Resize();
             return 0;
         case WM_TIMER:
@@ -214,7 +224,7 @@ void CommandWindow::Paint() {
         return;
     }
     if (command_.Opaque()) {
-        canvas_.Image().Show(dc);
+        image_.Show(dc);
     } else {
         PaintContainerBackground(window_, dc);
     }
