@@ -55,6 +55,18 @@ class SettingsWindow : public DialogControls {
     std::string RepeatText() override;
     void SetFileCaption(const std::string& text) override;
     void Unload() override { SendMessageA(window_, WM_CLOSE, 0, 0); }
+    bool GetCursorPos(int32_t& x, int32_t& y) override { return CursorPosition(x, y); }
+    std::optional<std::string> ChooseFile(const std::string& filterDescription,
+                                          const std::string& filterPattern, const std::string& title,
+                                          uint32_t capacity) override {
+        return Vantor_P::ChooseFile(window_, filterDescription, filterPattern, title, capacity);
+    }
+    size_t CodePageLength(const std::string& text) override { return Vantor_P::CodePageLength(text); }
+    void OpenAddress(const std::string& address) override { Vantor_P::OpenAddress(window_, address); }
+    void SetMousePointer(MousePointer pointer) override { Vantor_P::SetMousePointer(pointer); }
+    void ShowMessage(const std::string& text, const std::string& title) override {
+        Vantor_P::ShowMessage(window_, text, title);
+    }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,7 +84,6 @@ class SettingsWindow : public DialogControls {
     PaintedSurface windowImage_;
     PaintedSurface panelImage_;
     PanelContent content_;
-    std::optional<Win32DialogSystem> system_;  // over the window, once it exists
     std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
     std::unique_ptr<Form> form_;  // last: it refers to the buttons
 };
@@ -166,7 +177,6 @@ bool SettingsWindow::Create() {
     if (window_ == nullptr) {
         return false;
     }
-    system_.emplace(window_);
 
     const RECT panel = PixelRect(Place("Pic_C").rect);
     panel_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, "", WS_CHILD | WS_VISIBLE,
@@ -190,7 +200,7 @@ bool SettingsWindow::Create() {
     cmdCan_ = MakeButton(window_, CmdCanId, "Cmd_Can");
     cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
     form_ = std::make_unique<Form>(
-        *this, *system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
+        *this, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
         Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
         QUORREL_HOME_PAGE);
     return true;
