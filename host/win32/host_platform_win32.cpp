@@ -150,6 +150,14 @@ void Win32HostPlatform::StartProgram(const std::string& path, const std::string&
     CloseHandle(process.hProcess);
 }
 
+bool Win32HostPlatform::StartTimer(intptr_t window, int id, uint32_t intervalMs) {
+    return SetTimer(WindowOf(window), static_cast<UINT_PTR>(id), intervalMs, nullptr) != 0;
+}
+
+void Win32HostPlatform::StopTimer(intptr_t window, int id) {
+    KillTimer(WindowOf(window), static_cast<UINT_PTR>(id));
+}
+
 void Win32HostPlatform::EndProcess() {
     ExitProcess(0);
 }

@@ -21,5 +21,7 @@ class Win32HostPlatform : public Vantor_B::HostPlatform {
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                               const std::string& path) override;
     void StartProgram(const std::string& path, const std::string& windowTitle) override;
+    bool StartTimer(intptr_t window, int id, uint32_t intervalMs) override;
+    void StopTimer(intptr_t window, int id) override;
     void EndProcess() override;
 };

@@ -70,7 +70,9 @@ LRESULT CALLBACK PreviewFormProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
+void OpenPreviewForm(const Vantor_R::Placement& place) {
+    const int32_t width = place.size.width;
+    const int32_t height = place.size.height;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA formClass{};
     formClass.lpfnWndProc = PreviewFormProc;
@@ -87,13 +89,17 @@ void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
         LoadImageA(instance, MAKEINTRESOURCEA(kPreviewPictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     Img_Prev.area = {0, 0, width, height};
     HWND window = CreateWindowExA(0, kPreviewFormClass, ToAnsi(Vantor_B::kPreviewFormTitle).c_str(),
-                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOf(parent), nullptr,
-                                  instance, nullptr);
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOf(place.parent),
+                                  nullptr, instance, nullptr);
     if (window == nullptr) {
         Vantor_R::Form_Unload();
         return;
     }
     previewWindow = window;
-    SetTimer(nullptr, 0, kPreviewWatchMs, WatchPreview);
+    // Without the watch a preview could outlive its parent for ever: none is shown then.
+    if (SetTimer(nullptr, 0, kPreviewWatchMs, WatchPreview) == 0) {
+        Vantor_R::Form_Unload();
+        return;
+    }
     ShowWindow(window, SW_SHOWNORMAL);
 }

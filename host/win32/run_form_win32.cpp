@@ -12,15 +12,7 @@ namespace {
 
 constexpr char kRunFormClass[] = "Quorrel_RunForm";
 
-// The form's window ticks its timers; only one run form lives in a process.
-class RunFormTimers : public Vantor_B::TimerPort {
-  public:
-    void StartTimer(int id, uint32_t intervalMs) override { SetTimer(window, id, intervalMs, nullptr); }
-    void StopTimer(int id) override { KillTimer(window, id); }
-    HWND window = nullptr;
-};
-
-RunFormTimers timers;
+// Only one run form lives in a process.
 std::optional<Vantor_S::RunForm> form;
 
 LRESULT CALLBACK RunFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -55,13 +47,13 @@ void LoadRunFormWindow(Vantor_B::HostPlatform& platform) {
         return;
     }
     // Never shown: the window is the run's marker and the owner of its timers.
-    timers.window = CreateWindowExA(0, kRunFormClass, ToAnsi(Vantor_B::kRunFormTitle).c_str(),
-                                    WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, nullptr, nullptr, formClass.hInstance, nullptr);
-    if (timers.window == nullptr) {
+    HWND window = CreateWindowExA(0, kRunFormClass, ToAnsi(Vantor_B::kRunFormTitle).c_str(),
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, nullptr, nullptr, formClass.hInstance, nullptr);
+    if (window == nullptr) {
         platform.EndProcess();
         return;
     }
-    form.emplace(platform, timers);
+    form.emplace(platform, reinterpret_cast<intptr_t>(window));
     form->Form_Load();
 }
