@@ -7,6 +7,7 @@
 
 #include "ansi_text_win32.h"
 #include "vantor_b.h"
+#include "wide_text_win32.h"
 
 namespace Vantor_P {
 namespace {
@@ -72,7 +73,7 @@ void SetMousePointer(MousePointer pointer) {
 
 void ShowMessage(HWND owner, const std::string& text, const std::string& title) {
     // Nothing is left to do when even the message cannot be shown.
-    MessageBoxA(owner, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
+    MessageBoxW(owner, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK);
 }
 
 }  // namespace Vantor_P

@@ -7,6 +7,7 @@
 #include "ansi_text_win32.h"
 #include "argument_text.h"
 #include "twips_win32.h"
+#include "wide_text_win32.h"
 #include "window_handle_win32.h"
 
 namespace {
@@ -61,7 +62,7 @@ std::string Win32HostPlatform::HostFolder() {
 }
 
 bool Win32HostPlatform::TopLevelWindowExists(const std::string& title) {
-    return FindWindowA(nullptr, ToAnsi(title).c_str()) != nullptr;
+    return FindWindowW(nullptr, ToWide(title).c_str()) != nullptr;
 }
 
 bool Win32HostPlatform::IsWindow(intptr_t window) {
@@ -97,7 +98,8 @@ int32_t Win32HostPlatform::ShowCursor(bool show) {
 }
 
 void Win32HostPlatform::ShowMessage(const std::string& text, const std::string& title) {
-    MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
+    // Nothing is left to do when even the message cannot be shown.
+    MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK);
 }
 
 bool Win32HostPlatform::CanOpenForReading(const std::string& path) {

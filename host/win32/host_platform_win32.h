@@ -1,5 +1,6 @@
 #pragma once
-// The host's platform on Windows: user32, kernel32 and the profile functions through their "A" entry points.
+// The host's platform on Windows: user32, kernel32 and the profile functions. What is shown goes through the
+// wide ("W") entry points; the profile functions take the system code page.
 #include "host_platform.h"
 
 class Win32HostPlatform : public Vantor_B::HostPlatform {
