@@ -62,7 +62,7 @@ size_t CodePageLength(const std::string& text) {
 }
 
 void OpenAddress(HWND owner, const std::string& address) {
-    ShellExecuteA(owner, "open", ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteW(owner, L"open", ToWide(address).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 void SetMousePointer(MousePointer pointer) {
