@@ -82,6 +82,9 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
         return 0;
     }
 
+    // The zoom sizes are those of a framed, captioned window around k frames, the sizes the zoom commands
+    // have always given. The popup draws no frame, so all of that size is client area, and the picture
+    // is stretched a frame's and a caption's pixels beyond k times the frame.
     RECT zoomRect = {0, 0, width, height};
     AdjustWindowRect(&zoomRect, WS_OVERLAPPEDWINDOW, FALSE);
     ZoomWidth = zoomRect.right - zoomRect.left;
@@ -89,6 +92,9 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     PaintWidth = width;
     PaintHeight = height;
 
+    // A maximised window is the work area plus its sizing frame on each side, the frame lying off the
+    // screen. From the screen's corner, and with a caption's height more, that is wider and taller than
+    // the screen wherever the work area is the whole screen, so no edge of the desktop shows.
     const int windowWidth = GetSystemMetrics(SM_CXMAXIMIZED);
     const int windowHeight = GetSystemMetrics(SM_CYMAXIMIZED) + GetSystemMetrics(SM_CYCAPTION);
     RenderWindow = CreateWindowExA(0, className, kRenderWindowName, kWindowStyle, 0, 0, windowWidth,
@@ -148,6 +154,8 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             CloseRenderer();
             ExitProcess(0);
         case WM_KEYDOWN:
+            // A virtual-key code is one byte; a key message posted by another program may carry more in
+            // wParam, and only the code counts.
             if ((wParam & 0xFF) == VK_ESCAPE) {
                 SendMessageA(window, WM_CLOSE, 0, 0);
             }
