@@ -8,4 +8,8 @@
 // Releases the device context, destroys the window and switches the system screen saver back on.
 void CloseRenderer();
 
+// Stretches the frame handed over last onto the window's client area through its device context and
+// validates the window; before the first frame and after the close path it draws and validates nothing.
+void PaintFrame(HWND window, HDC dc);
+
 LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
