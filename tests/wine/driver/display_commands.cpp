@@ -1,5 +1,4 @@
-// The monitors as programs see them, how a program's windows are scaled on them, and the manifest a
-// program file carries for that.
+// The monitors as programs see them, and how a program's windows are scaled on them.
 #include <string>
 
 #include "driver.h"
@@ -45,41 +44,8 @@ bool DpiAwareness(const Args& args, Context& context) {
     return true;
 }
 
-// The manifest the loader reads for a program, one "manifest text=..." line per line.
-bool Manifest(const Args& args, Context&) {
-    HMODULE module = LoadLibraryExA(args[0].c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (module == nullptr) {
-        return Fail("cannot load " + FromAnsi(args[0]) + " as data (error " + std::to_string(GetLastError()) +
-                    ")");
-    }
-    HRSRC resource = FindResourceA(module, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
-    HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
-    const char* text = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    if (text == nullptr) {
-        FreeLibrary(module);
-        return Fail("no manifest in " + FromAnsi(args[0]));
-    }
-    const std::string manifest(text, SizeofResource(module, resource));
-    FreeLibrary(module);
-    size_t start = 0;
-    while (start < manifest.size()) {
-        size_t end = manifest.find('\n', start);
-        if (end == std::string::npos) {
-            end = manifest.size();
-        }
-        std::string line = manifest.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        PrintLine("manifest text=" + line);
-        start = end + 1;
-    }
-    return true;
-}
-
 const Registration kMonitors({"monitors", "", 0, 0, Monitors});
 const Registration kDpiAwareness({"dpi-awareness", "WINDOW", 1, 1, DpiAwareness});
-const Registration kManifest({"manifest", "FILE", 1, 1, Manifest});
 
 }  // namespace
 }  // namespace driver
