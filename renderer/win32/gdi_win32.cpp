@@ -1,5 +1,6 @@
-// One popup window covering the screen, showing the frame stretched to its size. Messages are
-// handled only inside PresentFrame, between two frames, so painting never overlaps drawing.
+// One popup window covering the primary monitor, showing the frame stretched to its size; the other
+// monitors show it in windows of their own (monitor_windows_win32.h). Messages are handled only inside
+// PresentFrame, between two frames, so painting never overlaps drawing.
 #include "gdi_win32.h"
 
 #include "monitor_windows_win32.h"

@@ -5,7 +5,8 @@
 
 #include "render_window.h"
 
-// Releases the device context, destroys the window and switches the system screen saver back on.
+// Destroys the other monitors' windows, releases the device context, destroys the window and switches
+// the system screen saver back on.
 void CloseRenderer();
 
 // Stretches the frame handed over last onto the window's client area through its device context and
