@@ -31,8 +31,9 @@ measure() {
     wine "$driver" attach Vantor_Render -- post Vantor_Render WM_CLOSE -- wait-exit 10000 >/dev/null
     wait
 
-    # The first two seconds (start-up, first paints) are left out.
-    awk -F'[= ]' -v label="$label" '
+    # The first two seconds (start-up, first paints) are left out. The lines end in CR LF: with the CR
+    # left on, a count would be compared as text, and 10000 ms would come before 2000.
+    awk -F'[= \r]' -v label="$label" '
       $1 == "frames" && $4 >= 2000 { if (!first) { f0 = $2; t0 = $4; first = 1 } f1 = $2; t1 = $4 }
       END {
         if (!first || t1 == t0) { print "bench-fps: too few reports" > "/dev/stderr"; exit 1 }
