@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the two-monitor tests: the monitors as Wine reports them, and whether each shows the figure.
 # The bench's screen is white wherever no window covers it.
 source "$QUORREL_BENCH_LIB"
@@ -38,10 +39,9 @@ figure_on_both() {
 
 # desktop_on_both: both monitors show the white screen again, and no window of the run is left.
 desktop_on_both() {
-  local l t r b rect out
+  local l t r b rect out conditions=()
   out=$(drv windows)
   ! grep -E -q 'class=Vantor_(Render|Monitor) ' <<<"$out" || fail "a window of the run is left: $out"
-  conditions=()
   for rect in "$PRIMARY" "$SECOND"; do
     IFS=, read -r l t r b <<<"$rect"
     conditions+=("$(pixel_is "$l $t" 255,255,255)" "$(pixel_is "$((r - 1)) $((b - 1))" 255,255,255)"
