@@ -22,7 +22,7 @@ fi
 bench=$build/wine-run
 driver=$build/tests/wine/driver/quorrel-driver.exe
 trap 'bash tests/wine/bench-cleanup.sh "$bench"' EXIT
-bash tests/wine/bench-setup.sh "$bench" "$driver" >/dev/null
+bash tests/wine/bench-setup.sh "$bench" "$driver" ja_JP.UTF-8 >/dev/null
 # shellcheck source=/dev/null
 source "$bench/env.sh"
 wine "$driver" start "Z:${host//\//\\}" /s -- wait-visible Vantor_Render 10000 >/dev/null

@@ -66,7 +66,7 @@ DISPLAY=$xvfb_display build/native/bin/quorrel -root 2>"$WORK/quorrel.err" &
 quorrel=$!
 started+=("$quorrel")
 
-bash tests/wine/bench-setup.sh "$bench" "$driver" >"$WORK/bench.log"
+bash tests/wine/bench-setup.sh "$bench" "$driver" ja_JP.UTF-8 >"$WORK/bench.log"
 (
     source "$bench/env.sh"
     saver=$WORK/saver

@@ -12,15 +12,18 @@ if [ -d "$WINEPREFIX" ]; then
   wineserver -w >/dev/null 2>&1
 fi
 
-# Only our own Xvfb: the pid must still belong to an Xvfb serving our display.
-if [ -n "${QUORREL_XVFB_PID:-}" ] && tr '\0' ' ' <"/proc/$QUORREL_XVFB_PID/cmdline" 2>/dev/null | grep -q '^Xvfb '; then
-  kill "$QUORREL_XVFB_PID"
+# end_server PID NAME: ends our own X server, if the pid still belongs to a server of that name.
+end_server() {
+  [ -n "$1" ] && tr '\0' ' ' <"/proc/$1/cmdline" 2>/dev/null | grep -q "^$2 " || return 0
+  kill "$1"
   for _ in $(seq 50); do
-    state=$(awk '{print $3}' "/proc/$QUORREL_XVFB_PID/stat" 2>/dev/null)
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)
     [ -n "$state" ] && [ "$state" != Z ] || break
     sleep 0.1
   done
-fi
+}
+end_server "${QUORREL_XEPHYR_PID:-}" Xephyr
+end_server "${QUORREL_XVFB_PID:-}" Xvfb
 
 [ "${QUORREL_KEEP_PREFIX:-0}" = 1 ] || rm -rf "$WINEPREFIX"
 rm -f "$dir/env.sh"

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Makes the Wine bench in DIR (DRIVER: quorrel-driver.exe): its own Xvfb display, a fresh Wine prefix whose code page
-# follows LOCALE (ja_JP.UTF-8, the default: 932; en_US.UTF-8: 1252), silent audio and Japanese font substitutes,
-# and a persistent wineserver. Writes DIR/env.sh for the tests.
+# follows LOCALE (ja_JP.UTF-8: 932; en_US.UTF-8: 1252), silent audio and Japanese font substitutes, and a
+# persistent wineserver. Writes DIR/env.sh for the tests.
+# Given monitor sizes (WxH, side by side from the left), the display is an Xephyr with one head per
+# monitor inside the Xvfb instead.
 set -euo pipefail
-dir=${1:?usage: bench-setup.sh DIR DRIVER [LOCALE]}
-driver=${2:?usage: bench-setup.sh DIR DRIVER [LOCALE]}
-locale=${3:-ja_JP.UTF-8}
+dir=${1:?usage: bench-setup.sh DIR DRIVER LOCALE [MONITOR_SIZE...]}
+driver=${2:?usage: bench-setup.sh DIR DRIVER LOCALE [MONITOR_SIZE...]}
+locale=${3:?usage: bench-setup.sh DIR DRIVER LOCALE [MONITOR_SIZE...]}
+monitors=("${@:4}")
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Whatever an earlier, interrupted run in this folder left behind.
@@ -21,8 +24,33 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >home/.as
 # server) alive between Wine processes.
 source "$here/../script_lib.sh"
 [ "$(LC_ALL=$locale locale charmap 2>/dev/null)" = UTF-8 ] || fail "no locale $locale here (tools/setup.sh makes it)"
-start_xvfb "$dir" 1024x768x24
-display=$xvfb_display
+xephyr_pid=
+if [ ${#monitors[@]} -eq 0 ]; then
+  start_xvfb "$dir" 1024x768x24
+  display=$xvfb_display
+else
+  # Room for every head's window on the Xvfb, though Xephyr draws into its own memory either way.
+  width=0 height=0
+  for size in "${monitors[@]}"; do
+    width=$((width + ${size%x*}))
+    height=$((height > ${size#*x} ? height : ${size#*x}))
+  done
+  start_xvfb "$dir" "${width}x${height}x24"
+  # Without RandR Wine takes its monitors from Xinerama, one per head. The white root shows on the
+  # screen whatever no window covers.
+  number=$(mktemp "$dir/display.XXXXXX")
+  screens=()
+  for size in "${monitors[@]}"; do
+    screens+=(-screen "$size")
+  done
+  DISPLAY=$xvfb_display setsid Xephyr -displayfd 3 +xinerama -extension RANDR "${screens[@]}" -wr -nolisten tcp \
+    -noreset 3>"$number" >>"$dir/xephyr.log" 2>&1 </dev/null &
+  xephyr_pid=$!
+  started+=("$xephyr_pid")
+  wait_until 10 test -s "$number" || fail "Xephyr did not start: $(cat "$dir/xephyr.log")"
+  display=":$(head -n1 "$number")"
+  rm -f "$number"
+fi
 # Whatever fails from here on, the processes started so far end with this script; once the bench
 # stands, bench-cleanup.sh ends them.
 bench_failed() {
@@ -49,6 +77,7 @@ export PULSE_SERVER=none
 unset WAYLAND_DISPLAY
 QUORREL_BENCH_DIR='$dir'
 QUORREL_XVFB_PID=$xvfb_pid
+QUORREL_XEPHYR_PID=$xephyr_pid
 ENV
 # shellcheck source=/dev/null
 source env.sh

@@ -1,5 +1,5 @@
 // What another program reads from a program file's resources: the screen-saver description (string 1),
-// the icon Explorer shows, and the version.
+// the icon Explorer shows, the version, and the manifest the loader reads.
 #include <vector>
 
 #include "driver.h"
@@ -103,9 +103,39 @@ bool VersionInfo(const Args& args, Context&) {
     return true;
 }
 
+// One "manifest text=..." line per line of the manifest.
+bool Manifest(const Args& args, Context&) {
+    DataModule data(args[0]);
+    if (data.module == nullptr) {
+        return LoadFailed(args[0]);
+    }
+    HRSRC resource = FindResourceA(data.module, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    HGLOBAL loaded = resource != nullptr ? LoadResource(data.module, resource) : nullptr;
+    const char* text = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (text == nullptr) {
+        return Fail("no manifest in " + FromAnsi(args[0]));
+    }
+    const std::string manifest(text, SizeofResource(data.module, resource));
+    size_t start = 0;
+    while (start < manifest.size()) {
+        size_t end = manifest.find('\n', start);
+        if (end == std::string::npos) {
+            end = manifest.size();
+        }
+        std::string line = manifest.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        PrintLine("manifest text=" + line);
+        start = end + 1;
+    }
+    return true;
+}
+
 const Registration kLoadString({"load-string", "FILE ID", 2, 2, ReadString});
 const Registration kFirstIcon({"first-icon", "FILE", 1, 1, FirstIcon});
 const Registration kVersionInfo({"version-info", "FILE", 1, 1, VersionInfo});
+const Registration kManifest({"manifest", "FILE", 1, 1, Manifest});
 
 }  // namespace
 }  // namespace driver

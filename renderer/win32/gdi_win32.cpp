@@ -1,7 +1,9 @@
-// One popup window covering the screen, showing the frame stretched to its size. Messages are
-// handled only inside PresentFrame, between two frames, so painting never overlaps drawing.
+// One popup window covering the primary monitor, showing the frame stretched to its size; the other
+// monitors show it in windows of their own (monitor_windows_win32.h). Messages are handled only inside
+// PresentFrame, between two frames, so painting never overlaps drawing.
 #include "gdi_win32.h"
 
+#include "monitor_windows_win32.h"
 #include "zoom_commands.h"
 
 namespace {
@@ -38,17 +40,6 @@ void BuildBitmapHeader() {
     BitmapHeader.masks[2] = 0x000000FF;
 }
 
-void PaintFrame(HWND window) {
-    if (FrameToPaint == nullptr) {
-        return;
-    }
-    RECT client;
-    GetClientRect(window, &client);
-    StretchDIBits(RenderDC, 0, 0, client.right, client.bottom, 0, 0, PaintWidth, PaintHeight, FrameToPaint,
-                  reinterpret_cast<const BITMAPINFO*>(&BitmapHeader), DIB_RGB_COLORS, SRCCOPY);
-    ValidateRect(window, nullptr);
-}
-
 // Not written to the profile: a run that never reaches the close path leaves the user's own setting
 // in place after the next log-on. Under Wine the change is a request to the X server that waits in a
 // buffer, and the close path ends the process right after it; reading the flag back needs the server's
@@ -68,6 +59,17 @@ void Zoom(HWND window, int32_t factor) {
 
 }  // namespace
 
+void PaintFrame(HWND window, HDC dc) {
+    if (FrameToPaint == nullptr) {
+        return;
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, PaintWidth, PaintHeight, FrameToPaint,
+                  reinterpret_cast<const BITMAPINFO*>(&BitmapHeader), DIB_RGB_COLORS, SRCCOPY);
+    ValidateRect(window, nullptr);
+}
+
 int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     ShowCursor(FALSE);
 
@@ -82,6 +84,9 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
         return 0;
     }
 
+    // The zoom sizes are those of a framed, captioned window around k frames, the sizes the zoom commands
+    // have always given. The popup draws no frame, so all of that size is client area, and the picture
+    // is stretched a frame's and a caption's pixels beyond k times the frame.
     RECT zoomRect = {0, 0, width, height};
     AdjustWindowRect(&zoomRect, WS_OVERLAPPEDWINDOW, FALSE);
     ZoomWidth = zoomRect.right - zoomRect.left;
@@ -89,6 +94,10 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     PaintWidth = width;
     PaintHeight = height;
 
+    // A maximised window is the work area plus its sizing frame on each side, the frame lying off the
+    // screen. From the screen's corner, and with a caption's height more, that is wider and taller than
+    // the screen wherever the work area is the whole screen, so no edge of the desktop shows; what
+    // reaches onto a monitor beside it lies under that monitor's own window.
     const int windowWidth = GetSystemMetrics(SM_CXMAXIMIZED);
     const int windowHeight = GetSystemMetrics(SM_CYMAXIMIZED) + GetSystemMetrics(SM_CYCAPTION);
     RenderWindow = CreateWindowExA(0, className, kRenderWindowName, kWindowStyle, 0, 0, windowWidth,
@@ -109,6 +118,7 @@ int CreateRenderWindow(const char* className, int32_t width, int32_t height) {
     }
 
     SetScreenSaverActive(FALSE);
+    FollowMonitors(RenderWindow);
     return 1;
 }
 
@@ -118,6 +128,7 @@ int PresentFrame(const PaletteEntry* frame) {
     // Sent, not left to the queue: the frame is shown now, before the next one is drawn, however busy
     // the queue is. The window procedure paints without BeginPaint, so a sent WM_PAINT is safe here.
     SendMessageA(RenderWindow, WM_PAINT, 0, 0);
+    PaintMonitorWindows();
 
     // Only this window's messages: anything else waits for its own owner.
     MSG message;
@@ -125,6 +136,7 @@ int PresentFrame(const PaletteEntry* frame) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    HandleMonitorWindowMessages();
     // The renderer's only pause: one yield of the processor per frame, so that programs of equal priority
     // run between frames. There is no frame-rate limit, and none is wanted here.
     Sleep(0);
@@ -133,6 +145,8 @@ int PresentFrame(const PaletteEntry* frame) {
 
 void CloseRenderer() {
     FrameToPaint = nullptr;
+    // First, so that no window of the run is left once the host finds "Vantor_Render" gone.
+    DestroyMonitorWindows();
     ReleaseDC(RenderWindow, RenderDC);
     DestroyWindow(RenderWindow);
     SetScreenSaverActive(TRUE);
@@ -142,12 +156,14 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_PAINT:
             // Never BeginPaint: the frame is painted whole, straight from the frame buffer.
-            PaintFrame(window);
+            PaintFrame(window, RenderDC);
             return 0;
         case WM_CLOSE:
             CloseRenderer();
             ExitProcess(0);
         case WM_KEYDOWN:
+            // A virtual-key code is one byte; a key message posted by another program may carry more in
+            // wParam, and only the code counts.
             if ((wParam & 0xFF) == VK_ESCAPE) {
                 SendMessageA(window, WM_CLOSE, 0, 0);
             }
@@ -157,6 +173,9 @@ LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
                 Zoom(window, ZoomFactor(wParam));
                 return 0;
             }
+            break;
+        case WM_DISPLAYCHANGE:
+            FollowMonitors(window);
             break;
         default:
             break;

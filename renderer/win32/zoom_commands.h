@@ -15,7 +15,9 @@ inline constexpr ZoomItem kZoomItems[] = {
     {0x404, "Zoom 4 x 4"},
 };
 
-// The system keeps the low four bits of a system command for itself.
+// The system keeps the low four bits of a system command for itself (a hit-test code or a sizing edge:
+// SC_MOVE + HTCAPTION, SC_SIZE + WMSZ_LEFT), so commands are told apart with those bits cleared. The
+// zoom items carry their factor in the low three bits all the same; bit 3 is left out of it.
 constexpr bool IsZoomCommand(uint64_t command) {
     return (command & ~uint64_t{0xF}) == 0x400;
 }
