@@ -1,5 +1,6 @@
 #pragma once
-// The host's platform on Windows: user32, kernel32 and the profile functions through their "A" entry points.
+// The host's platform on Windows: user32 and kernel32. Files and programs are reached by their UTF-16
+// names; the profile functions, which take only the system code page, by a path it writes.
 #include "host_platform.h"
 
 class Win32HostPlatform : public Vantor_B::HostPlatform {
@@ -16,6 +17,8 @@ class Win32HostPlatform : public Vantor_B::HostPlatform {
     int32_t ShowCursor(bool show) override;
     void ShowMessage(const std::string& text, const std::string& title) override;
     bool CanOpenForReading(const std::string& path) override;
+    std::optional<std::string> CodePagePath(const std::string& path) override;
+    std::string LongPath(const std::string& path) override;
     std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& path,
                                  uint32_t bufferSize) override;
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
