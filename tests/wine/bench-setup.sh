@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Makes the Wine bench in DIR (DRIVER: quorrel-driver.exe): its own Xvfb display, a fresh Wine prefix with code page 932, silent
-# audio and Japanese font substitutes, and a persistent wineserver. Writes DIR/env.sh for the tests.
+# Makes the Wine bench in DIR (DRIVER: quorrel-driver.exe): its own Xvfb display, a fresh Wine prefix whose code page
+# follows LOCALE (ja_JP.UTF-8, the default: 932; en_US.UTF-8: 1252), silent audio and Japanese font substitutes,
+# and a persistent wineserver. Writes DIR/env.sh for the tests.
 set -euo pipefail
-dir=${1:?usage: bench-setup.sh DIR DRIVER}
-driver=${2:?usage: bench-setup.sh DIR DRIVER}
+dir=${1:?usage: bench-setup.sh DIR DRIVER [LOCALE]}
+driver=${2:?usage: bench-setup.sh DIR DRIVER [LOCALE]}
+locale=${3:-ja_JP.UTF-8}
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Whatever an earlier, interrupted run in this folder left behind.
@@ -18,6 +20,7 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >home/.as
 # The bench's own display; that it never resets also keeps the screen-saver setting (held by the X
 # server) alive between Wine processes.
 source "$here/../script_lib.sh"
+[ "$(LC_ALL=$locale locale charmap 2>/dev/null)" = UTF-8 ] || fail "no locale $locale here (tools/setup.sh makes it)"
 start_xvfb "$dir" 1024x768x24
 display=$xvfb_display
 # Whatever fails from here on, the processes started so far end with this script; once the bench
@@ -38,8 +41,8 @@ cat >env.sh <<ENV
 export DISPLAY='$display'
 export WINEPREFIX='$dir/prefix'
 export HOME='$dir/home'
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
+export LANG=$locale
+export LC_ALL=$locale
 export WINEDEBUG=-all,err+winediag
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 export PULSE_SERVER=none
@@ -83,4 +86,4 @@ started+=($!)
 wait_until 30 grep -q '^keeping the desktop' keeper.log || fail "the desktop did not open: $(cat keeper.log)"
 
 started=()
-echo "bench: display $display, prefix $WINEPREFIX"
+echo "bench: display $display, prefix $WINEPREFIX, $locale"

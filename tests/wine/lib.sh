@@ -109,6 +109,16 @@ region_mean() {
   convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:int(255*mean+0.5)]' info:
 }
 
+# on_japanese_bench CMD [ARG..]: runs CMD (drv, screenshot, ...) on the Japanese bench, for a test on the
+# Western one that compares the two.
+on_japanese_bench() {
+  (
+    # shellcheck source=/dev/null
+    source "$QUORREL_JAPANESE_BENCH_DIR/env.sh"
+    "$@"
+  )
+}
+
 # Ends every program the test left running (Wine's own processes stay), whatever the outcome.
 bench_finish() {
   local rc=$?
@@ -122,6 +132,7 @@ bench_finish() {
   done
   end_started
   drv end-programs >/dev/null 2>&1
+  [ "$QUORREL_BENCH_DIR" = "$QUORREL_JAPANESE_BENCH_DIR" ] || on_japanese_bench drv end-programs >/dev/null 2>&1
   wait 2>/dev/null
   exit "$rc"
 }
