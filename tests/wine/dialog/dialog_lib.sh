@@ -105,6 +105,8 @@ button_centre() {
 panel_at() { echo "$((PANEL_X + $1)) $((PANEL_Y + $2))"; }
 # The screen region (WxH+X+Y) inside the file label's border, where the music file is shown.
 file_label() { echo "353x27+$((PANEL_X + 70))+$((PANEL_Y + 117))"; }
+# label_picture NAME: a screenshot NAME, and a digest of the file label's pixels in it.
+label_picture() { convert "$(screenshot "$1")" -crop "$(file_label)" +repage rgb:- | md5sum; }
 dialog_at() { echo "$((DIALOG_X + $1)) $((DIALOG_Y + $2))"; }
 
 # Real input on the virtual display; the tests then wait for what it changes.

@@ -66,7 +66,12 @@ end_saver() {
 run_saver
 end_saver
 
-# The dialog stores a music file beside the program; opened again it shows it.
+# The dialog stores a music file beside the program; opened again it shows it, where it showed none.
+# (How its characters look is the dialog tests' business.)
+open_dialog /c "$saver"
+empty=$(label_picture empty)
+click_at $(button_centre $CMD_CAN)
+wait_closed
 music=$ARTIFACTS/music/tide.wav
 mkdir -p "$(dirname "$music")"
 sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 330
@@ -83,7 +88,7 @@ stored=$(iconv -f "CP$CODE_PAGE" -t UTF-8 "$INI" | tr -d '\r')
 [ "$stored" = "[Section]"$'\n'"${keys[0]}=2"$'\n'"${keys[1]}=0"$'\n'"${keys[2]}=$(winpath "$music")" ] ||
   fail "the music file is not stored: $stored"
 open_dialog /c "$saver"
-[ "$(dark_pixels "$(screenshot reopened)" "$(file_label)")" -gt 10 ] || fail "the stored music file is not shown"
+[ "$(label_picture reopened)" != "$empty" ] || fail "the stored music file is not shown"
 click_at $(button_centre $CMD_CAN)
 wait_closed
 
