@@ -46,7 +46,9 @@ drv send "hwnd=$(field "$(page_shows "$run_box")" handle)" BM_CLICK -- \
 cmp "$DIR/Quorrel.scr" "$QUORREL_HOST_PROGRAM" || fail "the wizard did not install into $folder"
 saver_names_installed >/dev/null
 uninstall
-[ ! -e "$PUBLIC/$name" ] || fail "the uninstaller left the folder it made"
+# The folders above the install folder go after it.
+folder_gone() { [ ! -e "$PUBLIC/$name" ]; }
+wait_until 10 folder_gone || fail "the uninstaller left the folder it made"
 
 wine "$SETUP" /S "${to_folder[@]}" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the silent install into $folder failed"
 saver=$(saver_names_installed)
