@@ -2,8 +2,8 @@
 
 namespace Vantor_B {
 
-FormTimer::FormTimer(TimerPort& port, int id, uint32_t intervalMs, bool enabled)
-    : port_(port), id_(id), intervalMs_(intervalMs) {
+FormTimer::FormTimer(HostPlatform& platform, intptr_t window, int id, uint32_t intervalMs, bool enabled)
+    : platform_(platform), window_(window), id_(id), intervalMs_(intervalMs) {
     SetEnabled(enabled);
 }
 
@@ -11,11 +11,11 @@ void FormTimer::SetEnabled(bool enabled) {
     if (enabled == enabled_) {
         return;
     }
-    enabled_ = enabled;
     if (enabled) {
-        port_.StartTimer(id_, intervalMs_);
+        enabled_ = platform_.StartTimer(window_, id_, intervalMs_);
     } else {
-        port_.StopTimer(id_);
+        enabled_ = false;
+        platform_.StopTimer(window_, id_);
     }
 }
 

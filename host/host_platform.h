@@ -1,6 +1,6 @@
 #pragma once
 // The system facilities the host's logic uses: window look-ups and animation, cursor, message box, files,
-// profile, program start and process end. Implemented by Win32HostPlatform (host/win32), faked by
+// profile, program start, timers and process end. Implemented by Win32HostPlatform (host/win32), faked by
 // tests/host's FakeHostPlatform. Texts are UTF-8; the Windows implementation converts them at its edge.
 #include <cstdint>
 #include <optional>
@@ -54,6 +54,11 @@ struct HostPlatform {
     // the given title exists, the program has ended, or 10 s have passed, so that a watch for that window
     // cannot miss a program that is still starting.
     virtual void StartProgram(const std::string& path, const std::string& windowTitle) = 0;
+
+    // A timer of the window, which then gets a tick of that id every interval; false when the system
+    // gives none. Starting a running timer again restarts its countdown.
+    virtual bool StartTimer(intptr_t window, int id, uint32_t intervalMs) = 0;
+    virtual void StopTimer(intptr_t window, int id) = 0;
 
     // Ends the whole process at once; the Windows implementation does not return.
     virtual void EndProcess() = 0;

@@ -4,17 +4,15 @@
 #include <cstdint>
 #include <string>
 
+#include "vantor_r.h"
+
 namespace Vantor_B {
 
 struct HostPlatform;
-struct HostForms;
-// Every platform call of the host goes through here, and the start routine opens its forms through
-// Forms(); the program installs the real ones at start, tests their fakes. Either used before it is
-// installed ends the process with a message on the error output.
+// Every platform call of the host goes through here; the program installs the real one at start, tests
+// their fake. Used before it is installed, it ends the process with a message on the error output.
 void UsePlatform(HostPlatform& platform);
 HostPlatform& Platform();
-void UseForms(HostForms& forms);
-HostForms& Forms();
 
 // The values of BgmKind that play something or nothing; a settings file may hold any other number,
 // which plays nothing and selects no kind in the dialog.
@@ -28,8 +26,17 @@ extern std::string BgmFile;     // full path of the music file
 extern int32_t CursorCount;     // display count after an "S" run hid the cursor
 extern int32_t LastApiResult;
 
-// The start routine: ends the process at once, or returns with the preview form or the run form loaded.
-void Main();
+// The form the start routine leaves to its caller, which owns the forms' windows: the preview form
+// shown at its place, the settings dialog shown modally (the process ends when it has closed), or the
+// hidden run form loaded. None when the process has ended.
+enum class StartForm { None, Preview, SettingsDialog, RunForm };
+struct Start {
+    StartForm form = StartForm::None;
+    Vantor_R::Placement preview;
+};
+
+// The start routine: ends the process at once, or says which form to open.
+Start Main();
 
 // The host's folder + "\Quorrel.ini".
 std::string SettingsPath();

@@ -1,5 +1,4 @@
 #include "argument_text.h"
-#include "host_forms.h"
 #include "host_names.h"
 #include "host_platform.h"
 #include "vantor_b.h"
@@ -7,43 +6,44 @@
 
 namespace Vantor_B {
 
-void Main() {
+Start Main() {
     HostPlatform& platform = Platform();
     // Both look-ups are made: either a run or the settings dialog of another host is reason enough.
     const bool runAlive = platform.TopLevelWindowExists(kRunFormTitle);
     const bool dialogAlive = platform.TopLevelWindowExists(kSettingsDialogTitle);
     if (runAlive || dialogAlive) {
         platform.EndProcess();
-        return;
+        return {};
     }
 
     if (ModeLetter(platform.ArgumentText()) == "P") {
-        Vantor_R::Open();
-        return;
+        const std::optional<Vantor_R::Placement> preview = Vantor_R::Place();
+        if (!preview) {
+            return {};
+        }
+        return {StartForm::Preview, *preview};
     }
 
     LoadSettings();
     if (!FileExists(platform.HostFolder() + kRendererFileName)) {
         platform.ShowMessage(kMissingRendererMessage, kAppTitle);
         platform.EndProcess();
-        return;
+        return {};
     }
 
     if (ModeLetter(platform.ArgumentText()) == "C") {
-        Forms().ShowSettingsDialog();
-        platform.EndProcess();
-        return;
+        return {StartForm::SettingsDialog, {}};
     }
 
     if (!platform.ArgumentText().empty() && ModeLetter(platform.ArgumentText()) != "S") {
         platform.EndProcess();
-        return;
+        return {};
     }
 
     if (ModeLetter(platform.ArgumentText()) == "S") {
         CursorCount = platform.ShowCursor(false);
     }
-    Forms().LoadRunForm();
+    return {StartForm::RunForm, {}};
 }
 
 }  // namespace Vantor_B

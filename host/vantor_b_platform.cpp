@@ -8,7 +8,6 @@ namespace Vantor_B {
 namespace {
 
 Installed<HostPlatform> installedPlatform("the host platform");
-Installed<HostForms> installedForms("the host forms");
 
 }  // namespace
 
@@ -23,14 +22,6 @@ void UsePlatform(HostPlatform& platform) {
 
 HostPlatform& Platform() {
     return installedPlatform.Get();
-}
-
-void UseForms(HostForms& forms) {
-    installedForms.Use(forms);
-}
-
-HostForms& Forms() {
-    return installedForms.Get();
 }
 
 }  // namespace Vantor_B

@@ -1,7 +1,6 @@
 #include "vantor_r.h"
 
 #include "argument_text.h"
-#include "host_forms.h"
 #include "numeric_text.h"
 #include "twips.h"
 #include "vantor_b.h"
@@ -21,17 +20,16 @@ PixelSize PreviewSize(const Vantor_B::WindowRect& parent, double twipsPerPixelX,
             PixelsThroughTwips(parent.bottom - parent.top, twipsPerPixelY)};
 }
 
-void Open() {
+std::optional<Placement> Place() {
     Vantor_B::HostPlatform& platform = Vantor_B::Platform();
     const int32_t parent = Vantor_B::PreviewParentHandle(platform.ArgumentText());
     if (!platform.IsWindow(parent)) {
         platform.EndProcess();
-        return;
+        return std::nullopt;
     }
     Vantor_B::WindowRect rect;
     platform.GetWindowRect(parent, rect);
-    const PixelSize size = PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY());
-    Vantor_B::Forms().OpenPreview(parent, size.width, size.height);
+    return Placement{parent, PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY())};
 }
 
 void Form_Unload() {

@@ -1,6 +1,7 @@
 #pragma once
 // Form Vantor_R: the still preview picture inside the window that the display settings hand over.
 #include <cstdint>
+#include <optional>
 
 #include "host_platform.h"
 
@@ -17,9 +18,15 @@ struct PixelSize {
 // and back in pixels.
 PixelSize PreviewSize(const Vantor_B::WindowRect& parent, double twipsPerPixelX, double twipsPerPixelY);
 
-// Embeds the preview in the window named by the argument text; a handle that names no window ends the
-// process, since nothing would ever unload the preview.
-void Open();
+// Where the preview goes: inside the window named by the argument text, at its size in pixels.
+struct Placement {
+    int32_t parent = 0;
+    PixelSize size;
+};
+
+// The placement read from the argument text; a handle that names no window ends the process (nothing),
+// since nothing would ever unload the preview.
+std::optional<Placement> Place();
 
 // The form has gone (its parent was destroyed or it was closed): nothing else of the host is loaded.
 void Form_Unload();

@@ -12,13 +12,18 @@ std::string FileKind(const std::string& path) {
     return Vantor_B::UpperAscii(path.size() < 3 ? path : path.substr(path.size() - 3));
 }
 
-RunForm::RunForm(Vantor_B::HostPlatform& platform, Vantor_B::TimerPort& timers)
-    : Timer1(timers, kTimer1, kMp3RepeatMs, false),
-      Timer2(timers, kTimer2, kCdPollMs, false),
-      Timer3(timers, kTimer3, kRendererWatchMs, true),
+RunForm::RunForm(Vantor_B::HostPlatform& platform, intptr_t window)
+    : Timer1(platform, window, kTimer1, kMp3RepeatMs, false),
+      Timer2(platform, window, kTimer2, kCdPollMs, false),
+      Timer3(platform, window, kTimer3, kRendererWatchMs, true),
       platform_(platform) {}
 
 void RunForm::Form_Load() {
+    // Nothing would notice the renderer's end: the music would play on and the host stay behind.
+    if (!Timer3.Enabled()) {
+        Form_QueryUnload();
+        return;
+    }
     if (Vantor_B::BgmKind == Vantor_B::kBgmCd) {
         Vantor_BGM::CdOpen();
         Timer2.SetEnabled(true);

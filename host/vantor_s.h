@@ -21,9 +21,9 @@ std::string FileKind(const std::string& path);
 
 class RunForm {
   public:
-    // Loading the form starts the renderer watch (Timer3); Form_Load follows. The music is module
-    // Vantor_BGM's, over its own platform.
-    RunForm(Vantor_B::HostPlatform& platform, Vantor_B::TimerPort& timers);
+    // Loading the form starts the renderer watch (Timer3), ticked by the form's window; Form_Load
+    // follows. The music is module Vantor_BGM's, over its own platform.
+    RunForm(Vantor_B::HostPlatform& platform, intptr_t window);
 
     void Form_Load();
     // Any request to unload the form (the renderer gone, a close message, the session ending).

@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "face_painter.h"
-
 namespace Vantor {
 namespace {
 
@@ -200,11 +198,11 @@ void Command::PaintFace(Skin skin) {
         case ButtonState::Uninitialised:
             break;  // keeps the direction of the state before
     }
-    DrawFace(canvas_, skin, gradientReversed_);
-    const float height = static_cast<float>(canvas_.Height() * site_.TwipsPerPixelY());
+    site_.DrawFace(skin, gradientReversed_);
+    const float height = static_cast<float>(site_.FaceHeight() * site_.TwipsPerPixelY());
     label_.top = (height - CaptionLabel::Height - 20) / 2;
     label_.left = 0;
-    label_.width = static_cast<float>(canvas_.Width() * site_.TwipsPerPixelX());
+    label_.width = static_cast<float>(site_.FaceWidth() * site_.TwipsPerPixelX());
 }
 
 void Command::PointerLeft() {

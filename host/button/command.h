@@ -1,12 +1,11 @@
 #pragma once
 // The user control `Command` (type name "Vantor.Command"): the host's owner-drawn push button. This is
-// its interaction logic; the window, the timer and the drawing surface come from the platform.
+// its interaction logic; the window, the timer and the drawing of the face come from the platform.
 #include <cstdint>
 #include <functional>
 #include <string>
 
 #include "button_state.h"
-#include "face_canvas.h"
 #include "font_desc.h"
 #include "property_bag.h"
 
@@ -47,6 +46,12 @@ class CommandSite {
     virtual void PropertyChanged(const std::string& name) = 0;
     // The caption label or the background style changed and must be shown again.
     virtual void Redraw() = 0;
+    // The face's size in pixels.
+    virtual int32_t FaceWidth() = 0;
+    virtual int32_t FaceHeight() = 0;
+    // Draws the whole face into the control's persistent image and shows it: the gradient (shade on top
+    // when reversed) and the frame cut from the skin.
+    virtual void DrawFace(Skin skin, bool gradientReversed) = 0;
     virtual FontDesc ContainerFont() = 0;
     virtual double TwipsPerPixelX() = 0;
     virtual double TwipsPerPixelY() = 0;
@@ -54,7 +59,7 @@ class CommandSite {
 
 class Command {
   public:
-    Command(CommandSite& site, FaceCanvas& canvas) : site_(site), canvas_(canvas) {}
+    explicit Command(CommandSite& site) : site_(site) {}
 
     // Public members, as a container sees them.
     void Initialize();
@@ -97,7 +102,6 @@ class Command {
     void Enter(ButtonState state, Skin skin);
 
     CommandSite& site_;
-    FaceCanvas& canvas_;
     bool gradientReversed_ = false;
     uint8_t firstRun_ = 0;
     bool enabled_ = false;

@@ -2,9 +2,10 @@
 
 #include <windowsx.h>
 
-#include "ansi_text_win32.h"
+#include "face_win32.h"
 #include "font_win32.h"
 #include "twips_win32.h"
+#include "wide_text_win32.h"
 
 namespace Vantor {
 namespace {
@@ -13,13 +14,15 @@ constexpr UINT_PTR TmrMouseId = 1;
 
 bool RegisterCommandClass(WNDPROC windowProc) {
     static const bool registered = [windowProc] {
-        WNDCLASSEXA windowClass{};
+        // A Unicode window: its caption reaches the screen whatever the system's code page.
+        static const std::wstring className = ToWide(CommandTypeName);
+        WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        windowClass.lpszClassName = CommandTypeName;
-        return RegisterClassExA(&windowClass) != 0;
+        windowClass.lpszClassName = className.c_str();
+        return RegisterClassExW(&windowClass) != 0;
     }();
     return registered;
 }
@@ -47,14 +50,14 @@ void PaintContainerBackground(HWND window, HDC dc) {
     MapWindowPoints(window, parent, &origin, 1);
     POINT previous;
     SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
 }  // namespace
 
 CommandWindow::CommandWindow(const FontDesc& containerFont)
-    : containerFont_(containerFont), command_(*this, canvas_) {}
+    : containerFont_(containerFont), command_(*this) {}
 
 std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const RECT& pixels,
                                                      const FontDesc& containerFont,
@@ -64,8 +67,8 @@ std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const 
         return button;
     }
     // The window's first size message draws the first face.
-    CreateWindowExA(0, CommandTypeName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left, pixels.top,
-                    pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+    CreateWindowExW(0, ToWide(CommandTypeName).c_str(), L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, pixels.left,
+                    pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                     button.get());
     if (button->window_ != nullptr) {
@@ -77,7 +80,7 @@ std::unique_ptr<CommandWindow> CommandWindow::Create(HWND parent, int id, const 
 
 CommandWindow::~CommandWindow() {
     if (window_ != nullptr) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
     if (font_ != nullptr) {
@@ -111,6 +114,14 @@ void CommandWindow::Redraw() {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+void CommandWindow::DrawFace(Skin skin, bool gradientReversed) {
+    Vantor::DrawFace(image_, skin, gradientReversed);
+    // A null window would mean the whole screen.
+    if (window_ != nullptr) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
 double CommandWindow::TwipsPerPixelX() {
     return Vantor_B::TwipsPerPixelX();
 }
@@ -120,18 +131,18 @@ double CommandWindow::TwipsPerPixelY() {
 
 LRESULT CALLBACK CommandWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* created = static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* created = static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         created->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
-    auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CommandWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         KillTimer(window, TmrMouseId);
         self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     return self->Handle(message, wParam, lParam);
 }
@@ -144,7 +155,8 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // the face covers everything
         case WM_SIZE:
-            canvas_.Resize(window_, LOWORD(lParam), HIWORD(lParam));
+            // Without an image the face stays undrawn; the caption still shows.
+            image_.Create(window_, LOWORD(lParam), HIWORD(lParam));
             command_.Resize();
             return 0;
         case WM_TIMER:
@@ -180,7 +192,7 @@ LRESULT CommandWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             MouseButton(message, wParam, lParam);
             return 0;
         default:
-            return DefWindowProcA(window_, message, wParam, lParam);
+            return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
@@ -214,7 +226,7 @@ void CommandWindow::Paint() {
         return;
     }
     if (command_.Opaque()) {
-        canvas_.Image().Show(dc);
+        image_.Show(dc);
     } else {
         PaintContainerBackground(window_, dc);
     }
@@ -238,7 +250,7 @@ void CommandWindow::DrawCaption(HDC dc) {
     rect.top = Vantor_B::PixelsFromTwips(label.top, ty);
     rect.right = rect.left + Vantor_B::PixelsFromTwips(label.width, tx);
     rect.bottom = rect.top + Vantor_B::PixelsFromTwips(CaptionLabel::Height, ty);
-    const std::string text = ToAnsi(label.text);
+    const std::wstring text = ToWide(label.text);
     const HGDIOBJ previousFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     constexpr UINT format = DT_CENTER | DT_NOPREFIX | DT_WORDBREAK;
@@ -249,10 +261,10 @@ void CommandWindow::DrawCaption(HDC dc) {
         RECT shadow = rect;
         OffsetRect(&shadow, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &shadow, format);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     }
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
     SelectObject(dc, previousFont);
 }
 

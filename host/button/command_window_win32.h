@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "command.h"
-#include "gdi_face_canvas_win32.h"
+#include "memory_image_win32.h"
 
 namespace Vantor {
 
@@ -30,6 +30,9 @@ class CommandWindow : public CommandSite {
     FontDesc ContainerFont() override { return containerFont_; }
     double TwipsPerPixelX() override;
     double TwipsPerPixelY() override;
+    int32_t FaceWidth() override { return image_.Width(); }
+    int32_t FaceHeight() override { return image_.Height(); }
+    void DrawFace(Skin skin, bool gradientReversed) override;
 
   private:
     explicit CommandWindow(const FontDesc& containerFont);
@@ -42,7 +45,7 @@ class CommandWindow : public CommandSite {
 
     HWND window_ = nullptr;  // set when the window is created, before its first message is handled
     FontDesc containerFont_;
-    GdiFaceCanvas canvas_;
+    MemoryImage image_;  // the face
     Command command_;
     HFONT font_ = nullptr;
     FontDesc fontMade_;

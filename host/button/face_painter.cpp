@@ -31,19 +31,4 @@ std::array<GradientVertex, 2> FaceGradient(int32_t width, int32_t height, bool r
              {width - 1, height - 1, bottom.red, bottom.green, bottom.blue, 0}}};
 }
 
-void FillFaceGradient(FaceCanvas& canvas, bool reversed) {
-    const auto [a, b] = FaceGradient(canvas.Width(), canvas.Height(), reversed);
-    canvas.FillVerticalGradient(a, b);
-    canvas.Refresh();
-}
-
-void DrawFace(FaceCanvas& canvas, Skin skin, bool reversed) {
-    canvas.Clear();
-    FillFaceGradient(canvas, reversed);
-    for (const FramePiece& piece : FramePieces(canvas.Width(), canvas.Height())) {
-        canvas.PaintPicture(skin, piece.source, piece.destination);
-    }
-    canvas.Refresh();
-}
-
 }  // namespace Vantor

@@ -1,9 +1,9 @@
 #include "font_win32.h"
 
 #include <cmath>
-#include <cstring>
+#include <cwchar>
 
-#include "ansi_text_win32.h"
+#include "wide_text_win32.h"
 
 namespace Vantor {
 
@@ -13,7 +13,7 @@ HFONT CreateFontFrom(const FontDesc& font) {
     if (screen != nullptr) {
         ReleaseDC(nullptr, screen);
     }
-    LOGFONTA description{};
+    LOGFONTW description{};
     // Negative: the character height without the internal leading, as point sizes mean it.
     description.lfHeight = -static_cast<LONG>(std::nearbyint(font.points * dotsPerInch / 72));
     description.lfWeight = font.weight;
@@ -25,9 +25,11 @@ HFONT CreateFontFrom(const FontDesc& font) {
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::string name = ToAnsi(font.name);
-    std::strncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectA(&description);
+    // The face by its own name, whatever the system's code page: with the character set, the system finds
+    // that font (or one linked to it) on any system.
+    const std::wstring name = ToWide(font.name);
+    std::wcsncpy(description.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&description);
 }
 
 }  // namespace Vantor

@@ -20,7 +20,7 @@ bool HourglassPointer() {
     return screenPointer == MousePointer::Hourglass;
 }
 
-bool Win32DialogSystem::GetCursorPos(int32_t& x, int32_t& y) {
+bool CursorPosition(int32_t& x, int32_t& y) {
     POINT point;
     Vantor_B::LastApiResult = ::GetCursorPos(&point);
     if (Vantor_B::LastApiResult == 0) {
@@ -31,9 +31,9 @@ bool Win32DialogSystem::GetCursorPos(int32_t& x, int32_t& y) {
     return true;
 }
 
-std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filterDescription,
-                                                         const std::string& filterPattern,
-                                                         const std::string& title, uint32_t capacity) {
+std::optional<std::string> ChooseFile(HWND owner, const std::string& filterDescription,
+                                      const std::string& filterPattern, const std::string& title,
+                                      uint32_t capacity) {
     // Description, NUL, pattern, NUL; the string's own terminator ends the list.
     const std::wstring filter = ToWide(filterDescription) + L'\0' + ToWide(filterPattern) + L'\0';
     const std::wstring wideTitle = ToWide(title);
@@ -43,7 +43,7 @@ std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filt
     OPENFILENAMEW request{};
     // The older, smaller structure: the fields added after it (places bar, flags) are not asked for.
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-    request.hwndOwner = owner_;
+    request.hwndOwner = owner;
     request.hInstance = GetModuleHandleW(nullptr);
     request.lpstrFilter = filter.c_str();
     request.lpstrFile = file.data();
@@ -58,23 +58,23 @@ std::optional<std::string> Win32DialogSystem::ChooseFile(const std::string& filt
     return FromWide(file.data());
 }
 
-size_t Win32DialogSystem::CodePageLength(const std::string& text) {
+size_t CodePageLength(const std::string& text) {
     return ToAnsi(text).size();
 }
 
-void Win32DialogSystem::OpenAddress(const std::string& address) {
-    ShellExecuteA(owner_, "open", ToAnsi(address).c_str(), "", "", SW_SHOWNORMAL);
+void OpenAddress(HWND owner, const std::string& address) {
+    ShellExecuteW(owner, L"open", ToWide(address).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
-void Win32DialogSystem::SetMousePointer(MousePointer pointer) {
+void SetMousePointer(MousePointer pointer) {
     screenPointer = pointer;
     SetCursor(LoadCursorA(
         nullptr, reinterpret_cast<LPCSTR>(pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW)));
 }
 
-void Win32DialogSystem::ShowMessage(const std::string& text, const std::string& title) {
+void ShowMessage(HWND owner, const std::string& text, const std::string& title) {
     // Nothing is left to do when even the message cannot be shown.
-    MessageBoxA(owner_, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
+    MessageBoxW(owner, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK);
 }
 
 }  // namespace Vantor_P

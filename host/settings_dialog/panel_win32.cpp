@@ -1,7 +1,7 @@
 #include "panel_win32.h"
 
-#include "ansi_text_win32.h"
 #include "twips_win32.h"
+#include "wide_text_win32.h"
 
 namespace Vantor_P {
 namespace {
@@ -17,8 +17,8 @@ RECT PlaceRect(std::string_view name) {
 void DrawLabel(HDC dc, std::string_view name, UINT alignment) {
     const ControlPlace& place = Place(name);
     RECT rect = PixelRect(place.rect);
-    const std::string text = ToAnsi(std::string(place.caption));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+    const std::wstring text = ToWide(std::string(place.caption));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
               alignment | DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
 }
 
@@ -69,8 +69,8 @@ void PaintPanelContent(HDC dc, const PanelContent& content) {
     RECT file = PlaceRect("lbl_Fname");
     FrameRect(dc, &file, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     InflateRect(&file, -2, -1);
-    const std::string path = ToAnsi(content.fileCaption);
-    DrawTextA(dc, path.c_str(), static_cast<int>(path.size()), &file,
+    const std::wstring path = ToWide(content.fileCaption);
+    DrawTextW(dc, path.c_str(), static_cast<int>(path.size()), &file,
               DT_LEFT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
     SelectObject(dc, previousFont);
 }

@@ -18,13 +18,8 @@ bool StoreKey(const char* key, const std::string& value) {
 
 }  // namespace
 
-Form::Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons,
-           std::string homePage)
-    : controls_(controls),
-      system_(system),
-      settings_(settings),
-      buttons_(buttons),
-      homePage_(std::move(homePage)) {
+Form::Form(DialogControls& controls, Settings settings, Buttons buttons, std::string homePage)
+    : controls_(controls), settings_(settings), buttons_(buttons), homePage_(std::move(homePage)) {
     buttons_.Cmd_BGM.Click = [this] { Cmd_BGM_Click(); };
     buttons_.Cmd_Set.Click = [this] { Cmd_Set_Click(); };
     buttons_.Cmd_Can.Click = [this] { Cmd_Can_Click(); };
@@ -47,10 +42,10 @@ void Form::Form_Load() {
     controls_.SetFileCaption(Vantor_B::Platform().LongPath(settings_.bgmFile));
     int32_t x = 0;
     int32_t y = 0;
-    system_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
+    controls_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
     Vantor_B::ZoomAnchor = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
     Vantor_B::ZoomOpen(controls_.WindowHandle());
-    system_.SetMousePointer(MousePointer::Default);
+    controls_.SetMousePointer(MousePointer::Default);
 }
 
 void Form::Img_BGM_MouseDown(int index, int, int, float, float) {
@@ -86,7 +81,7 @@ void Form::ApplyKind() {
 
 void Form::Cmd_BGM_Click() {
     const std::optional<std::string> file =
-        system_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
+        controls_.ChooseFile(FileFilterDescription, FileFilterPattern, FileDialogTitle, FileBufferCapacity);
     if (!file) {
         return;
     }
@@ -107,14 +102,14 @@ std::optional<std::string> Form::StoredForm(const std::string& file) {
     if (!stored) {
         return Refused(file, FileNoShortNameMessage);
     }
-    if (system_.CodePageLength(*stored) > StoredPathLimit) {
+    if (controls_.CodePageLength(*stored) > StoredPathLimit) {
         return Refused(file, FileTooLongMessage);
     }
     return stored;
 }
 
 std::nullopt_t Form::Refused(const std::string& file, const char* reason) {
-    system_.ShowMessage(file + reason, Vantor_B::kAppTitle);
+    controls_.ShowMessage(file + reason, Vantor_B::kAppTitle);
     return std::nullopt;
 }
 
@@ -124,7 +119,7 @@ void Form::Cmd_Set_Click() {
         return;
     }
     // The dialog stays open with the choice, so nothing is lost and the user may try again.
-    system_.ShowMessage(Vantor_B::SettingsPath() + StoreFailedMessage, Vantor_B::kAppTitle);
+    controls_.ShowMessage(Vantor_B::SettingsPath() + StoreFailedMessage, Vantor_B::kAppTitle);
 }
 
 // Writes the three keys in order and stops at the first that cannot be written: the next would only fail
@@ -143,9 +138,9 @@ void Form::Cmd_Can_Click() {
 }
 
 void Form::Cmd_Etc_Click() {
-    system_.SetMousePointer(MousePointer::Hourglass);
-    system_.OpenAddress(homePage_);
-    system_.SetMousePointer(MousePointer::Default);
+    controls_.SetMousePointer(MousePointer::Hourglass);
+    controls_.OpenAddress(homePage_);
+    controls_.SetMousePointer(MousePointer::Default);
 }
 
 void Form::Form_Unload() {

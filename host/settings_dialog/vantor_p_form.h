@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog `Vantor_P`: the user picks the background music and stores the choice. This is the
-// form's behaviour; its window, controls and system calls come through the two seams below, the
-// settings file and the zoom through module Vantor_B.
+// form's behaviour; its window, controls and system calls come through the seam below, the settings file
+// and the zoom through module Vantor_B.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,8 +33,9 @@ inline constexpr char FileNoShortNameMessage[] =
     "は設定できません！名前にｼｽﾃﾑのｺｰﾄﾞﾍﾟｰｼﾞで書けない文字があり、ﾄﾞﾗｲﾌﾞに短い名前(8.3形式)もありません";
 inline constexpr char FileTooLongMessage[] = "はﾊﾟｽが長すぎます！(半角254文字まで)";
 
-// The controls of the form, as the behaviour drives them. Implemented by the dialog's window
-// (vantor_p_win32.cpp), faked by tests/settings_dialog's FakeControls.
+// The form's window, its controls and what it asks of the system over that window, as the behaviour
+// drives them. Implemented by the dialog's window (vantor_p_win32.cpp), faked by tests/settings_dialog's
+// FakeControls.
 class DialogControls {
   public:
     virtual ~DialogControls() = default;
@@ -56,13 +57,7 @@ class DialogControls {
     virtual void SetFileCaption(const std::string& text) = 0;
     // Closes the form, which runs Form_Unload.
     virtual void Unload() = 0;
-};
 
-// What the form asks of the system, over the dialog's window. Implemented by Win32DialogSystem, faked by
-// tests/settings_dialog's FakeSystem.
-class DialogSystem {
-  public:
-    virtual ~DialogSystem() = default;
     // False when the position cannot be read; the point is then left as it was.
     virtual bool GetCursorPos(int32_t& x, int32_t& y) = 0;
     // The chosen file's full path as the system names it, nothing when the user cancelled.
@@ -94,8 +89,7 @@ struct Buttons {
 class Form {
   public:
     // Connects the buttons' Click events to the handlers below.
-    Form(DialogControls& controls, DialogSystem& system, Settings settings, Buttons buttons,
-         std::string homePage);
+    Form(DialogControls& controls, Settings settings, Buttons buttons, std::string homePage);
 
     void Form_Load();
     void Img_BGM_MouseDown(int index, int button, int shift, float x, float y);
@@ -114,7 +108,6 @@ class Form {
     std::nullopt_t Refused(const std::string& file, const char* reason);
 
     DialogControls& controls_;
-    DialogSystem& system_;
     Settings settings_;
     Buttons buttons_;
     std::string homePage_;

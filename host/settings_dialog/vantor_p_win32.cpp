@@ -1,4 +1,5 @@
 // The settings dialog's window: the form, its panel, the track box and the four buttons, shown modally.
+// Its windows are Unicode ones: every text reaches the screen whatever the system's code page.
 #include "vantor_p_win32.h"
 
 #include <windows.h>
@@ -8,7 +9,6 @@
 #include <optional>
 #include <utility>
 
-#include "ansi_text_win32.h"
 #include "command_window_win32.h"
 #include "dialog_child_ids.h"
 #include "dialog_resources.h"
@@ -21,12 +21,13 @@
 #include "tab_ring.h"
 #include "twips_win32.h"
 #include "vantor_b.h"
+#include "wide_text_win32.h"
 
 namespace Vantor_P {
 namespace {
 
-constexpr char WindowClass[] = "Vantor_P";
-constexpr char PanelClass[] = "Vantor_P.Pic_C";
+constexpr wchar_t WindowClass[] = L"Vantor_P";
+constexpr wchar_t PanelClass[] = L"Vantor_P.Pic_C";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single border, close box only
 constexpr int RepeatListHeight = 200;                                   // pixels of the dropped-down list
 
@@ -50,11 +51,23 @@ class SettingsWindow : public DialogControls {
     void Move(int64_t left, int64_t top) override;
     void ShowMark(int index, Mark mark) override;
     void EnableRepeat(bool enabled) override { EnableWindow(repeat_, enabled); }
-    void SetRepeatText(const std::string& text) override { SetWindowTextA(repeat_, ToAnsi(text).c_str()); }
+    void SetRepeatText(const std::string& text) override { SetWindowTextW(repeat_, ToWide(text).c_str()); }
     void AddRepeatItem(const std::string& text) override;
     std::string RepeatText() override;
     void SetFileCaption(const std::string& text) override;
-    void Unload() override { SendMessageA(window_, WM_CLOSE, 0, 0); }
+    void Unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
+    bool GetCursorPos(int32_t& x, int32_t& y) override { return CursorPosition(x, y); }
+    std::optional<std::string> ChooseFile(const std::string& filterDescription,
+                                          const std::string& filterPattern, const std::string& title,
+                                          uint32_t capacity) override {
+        return Vantor_P::ChooseFile(window_, filterDescription, filterPattern, title, capacity);
+    }
+    size_t CodePageLength(const std::string& text) override { return Vantor_P::CodePageLength(text); }
+    void OpenAddress(const std::string& address) override { Vantor_P::OpenAddress(window_, address); }
+    void SetMousePointer(MousePointer pointer) override { Vantor_P::SetMousePointer(pointer); }
+    void ShowMessage(const std::string& text, const std::string& title) override {
+        Vantor_P::ShowMessage(window_, text, title);
+    }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -64,7 +77,7 @@ class SettingsWindow : public DialogControls {
     std::unique_ptr<Vantor::CommandWindow> MakeButton(HWND parent, ChildId id, std::string_view name);
     void TabKey(bool backwards);
 
-    // As CreateWindowExA gave them; their messages during creation come with their own handle.
+    // As CreateWindowExW gave them; their messages during creation come with their own handle.
     HWND window_ = nullptr;
     HWND panel_ = nullptr;
     HWND repeat_ = nullptr;
@@ -72,7 +85,6 @@ class SettingsWindow : public DialogControls {
     PaintedSurface windowImage_;
     PaintedSurface panelImage_;
     PanelContent content_;
-    std::optional<Win32DialogSystem> system_;  // over the window, once it exists
     std::unique_ptr<Vantor::CommandWindow> cmdBgm_, cmdSet_, cmdCan_, cmdEtc_;
     std::unique_ptr<Form> form_;  // last: it refers to the buttons
 };
@@ -112,7 +124,7 @@ std::optional<LRESULT> SurfaceMessage(HWND window, const PaintedSurface& surface
 bool RegisterClasses(WNDPROC windowProc, WNDPROC panelProc) {
     static const bool registered = [windowProc, panelProc] {
         const HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSEXA form{};
+        WNDCLASSEXW form{};
         form.cbSize = sizeof form;
         form.lpfnWndProc = windowProc;
         form.hInstance = instance;
@@ -122,11 +134,11 @@ bool RegisterClasses(WNDPROC windowProc, WNDPROC panelProc) {
         form.hIconSm =
             static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON, 16, 16, 0));
         form.lpszClassName = WindowClass;
-        WNDCLASSEXA panel = form;
+        WNDCLASSEXW panel = form;
         panel.lpfnWndProc = panelProc;
         panel.hIcon = panel.hIconSm = nullptr;
         panel.lpszClassName = PanelClass;
-        return RegisterClassExA(&form) != 0 && RegisterClassExA(&panel) != 0;
+        return RegisterClassExW(&form) != 0 && RegisterClassExW(&panel) != 0;
     }();
     return registered;
 }
@@ -160,37 +172,36 @@ bool SettingsWindow::Create() {
     const RECT client = PixelRect({0, 0, ClientWidth, ClientHeight});
     RECT outer = client;
     AdjustWindowRectEx(&outer, WindowStyle, FALSE, 0);
-    window_ = CreateWindowExA(0, WindowClass, ToAnsi(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
+    window_ = CreateWindowExW(0, WindowClass, ToWide(Vantor_B::kSettingsDialogTitle).c_str(), WindowStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                               outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (window_ == nullptr) {
         return false;
     }
-    system_.emplace(window_);
 
     const RECT panel = PixelRect(Place("Pic_C").rect);
-    panel_ = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, "", WS_CHILD | WS_VISIBLE,
+    panel_ = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, PanelClass, L"", WS_CHILD | WS_VISIBLE,
                              panel.left, panel.top, panel.right - panel.left, panel.bottom - panel.top,
                              window_, nullptr, instance, this);
     const RECT repeat = PixelRect(Place("BGM_Repeat").rect);
     // The text field scrolls, so it takes a whole typed text however narrow it is.
-    repeat_ = CreateWindowExA(
-        0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+    repeat_ = CreateWindowExW(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         repeat.left, repeat.top, repeat.right - repeat.left, RepeatListHeight, panel_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(RepeatId)), instance, nullptr);
     if (panel_ == nullptr || repeat_ == nullptr) {
         return false;
     }
-    SendMessageA(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
+    SendMessageW(repeat_, WM_SETFONT, reinterpret_cast<WPARAM>(content_.font), FALSE);
     // The text field as high as its place: the frame adds three pixels above and below.
-    SendMessageA(repeat_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), repeat.bottom - repeat.top - 6);
+    SendMessageW(repeat_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), repeat.bottom - repeat.top - 6);
 
     cmdBgm_ = MakeButton(panel_, CmdBgmId, "Cmd_BGM");
     cmdSet_ = MakeButton(window_, CmdSetId, "Cmd_Set");
     cmdCan_ = MakeButton(window_, CmdCanId, "Cmd_Can");
     cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
     form_ = std::make_unique<Form>(
-        *this, *system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
+        *this, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
         Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
         QUORREL_HOME_PAGE);
     return true;
@@ -208,18 +219,18 @@ void SettingsWindow::RunModal() {
     UpdateWindow(window_);
     SetFocus(panel_);  // the panel is first in the tab order
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab is ours: the dialog manager never stops on a panel that holds controls of its own.
         if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && window_ != nullptr &&
             (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
             TabKey(GetKeyState(VK_SHIFT) < 0);
             continue;
         }
-        if (window_ != nullptr && IsDialogMessageA(window_, &message)) {
+        if (window_ != nullptr && IsDialogMessageW(window_, &message)) {
             continue;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -284,13 +295,13 @@ void SettingsWindow::ShowMark(int index, Mark mark) {
 }
 
 void SettingsWindow::AddRepeatItem(const std::string& text) {
-    SendMessageA(repeat_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
+    SendMessageW(repeat_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
 }
 
 std::string SettingsWindow::RepeatText() {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(repeat_)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(repeat_, text.data(), static_cast<int>(text.size()))));
-    return FromAnsi(text);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(repeat_)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(repeat_, text.data(), static_cast<int>(text.size()))));
+    return FromWide(text);
 }
 
 void SettingsWindow::SetFileCaption(const std::string& text) {
@@ -302,16 +313,16 @@ void SettingsWindow::SetFileCaption(const std::string& text) {
 // window that has none, the default handling.
 SettingsWindow* DialogOf(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    return reinterpret_cast<SettingsWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<SettingsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     SettingsWindow* self = DialogOf(window, message, lParam);
     if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     return self->WindowMessage(window, message, wParam, lParam);
 }
@@ -319,7 +330,7 @@ LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wP
 LRESULT CALLBACK SettingsWindow::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     SettingsWindow* self = DialogOf(panel, message, lParam);
     if (self == nullptr) {
-        return DefWindowProcA(panel, message, wParam, lParam);
+        return DefWindowProcW(panel, message, wParam, lParam);
     }
     return self->PanelMessage(panel, message, wParam, lParam);
 }
@@ -359,7 +370,7 @@ LRESULT SettingsWindow::WindowMessage(HWND window, UINT message, WPARAM wParam, 
             PostQuitMessage(0);
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT SettingsWindow::PanelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -396,7 +407,7 @@ LRESULT SettingsWindow::PanelMessage(HWND panel, UINT message, WPARAM wParam, LP
             panel_ = nullptr;
             break;
     }
-    return DefWindowProcA(panel, message, wParam, lParam);
+    return DefWindowProcW(panel, message, wParam, lParam);
 }
 
 }  // namespace

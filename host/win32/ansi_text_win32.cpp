@@ -4,9 +4,9 @@
 
 // Through UTF-16, the only form both code pages convert to and from.
 std::string ToAnsi(const std::string& utf8) {
-    return TextFrom(ToWide(utf8), CP_ACP);
+    return FromWide(ToWide(utf8), CP_ACP);
 }
 
 std::string FromAnsi(const std::string& ansi) {
-    return FromWide(WideFrom(ansi, CP_ACP));
+    return FromWide(ToWide(ansi, CP_ACP));
 }

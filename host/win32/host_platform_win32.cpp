@@ -99,7 +99,7 @@ std::string Win32HostPlatform::HostFolder() {
 }
 
 bool Win32HostPlatform::TopLevelWindowExists(const std::string& title) {
-    return FindWindowA(nullptr, ToAnsi(title).c_str()) != nullptr;
+    return FindWindowW(nullptr, ToWide(title).c_str()) != nullptr;
 }
 
 bool Win32HostPlatform::IsWindow(intptr_t window) {
@@ -135,7 +135,8 @@ int32_t Win32HostPlatform::ShowCursor(bool show) {
 }
 
 void Win32HostPlatform::ShowMessage(const std::string& text, const std::string& title) {
-    MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(title).c_str(), MB_OK);
+    // Nothing is left to do when even the message cannot be shown.
+    MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK);
 }
 
 bool Win32HostPlatform::CanOpenForReading(const std::string& path) {
@@ -195,6 +196,14 @@ void Win32HostPlatform::StartProgram(const std::string& path, const std::string&
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+bool Win32HostPlatform::StartTimer(intptr_t window, int id, uint32_t intervalMs) {
+    return SetTimer(WindowOf(window), static_cast<UINT_PTR>(id), intervalMs, nullptr) != 0;
+}
+
+void Win32HostPlatform::StopTimer(intptr_t window, int id) {
+    KillTimer(WindowOf(window), static_cast<UINT_PTR>(id));
 }
 
 void Win32HostPlatform::EndProcess() {

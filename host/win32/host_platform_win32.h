@@ -1,6 +1,7 @@
 #pragma once
-// The host's platform on Windows: user32 and kernel32. Files and programs are reached by their UTF-16
-// names; the profile functions, which take only the system code page, by a path it writes.
+// The host's platform on Windows: user32 and kernel32. What is shown, files and programs go through the
+// wide ("W") entry points; the profile functions, which take only the system code page, get a path it
+// writes.
 #include "host_platform.h"
 
 class Win32HostPlatform : public Vantor_B::HostPlatform {
@@ -24,5 +25,7 @@ class Win32HostPlatform : public Vantor_B::HostPlatform {
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                               const std::string& path) override;
     void StartProgram(const std::string& path, const std::string& windowTitle) override;
+    bool StartTimer(intptr_t window, int id, uint32_t intervalMs) override;
+    void StopTimer(intptr_t window, int id) override;
     void EndProcess() override;
 };

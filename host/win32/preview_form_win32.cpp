@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "ansi_text_win32.h"
 #include "forms_win32.h"
 #include "host_names.h"
 #include "resource_ids.h"
 #include "vantor_b.h"
 #include "vantor_r.h"
+#include "wide_text_win32.h"
 #include "window_handle_win32.h"
 
 namespace {
 
-constexpr char kPreviewFormClass[] = "Quorrel_PreviewForm";
+constexpr wchar_t kPreviewFormClass[] = L"Quorrel_PreviewForm";
 
 // Img_Prev: the preview picture, drawn at its own size from the top-left corner of its area.
 struct PictureControl {
@@ -64,21 +64,23 @@ LRESULT CALLBACK PreviewFormProc(HWND window, UINT message, WPARAM wParam, LPARA
             Vantor_R::Form_Unload();
             return 0;
         default:
-            return DefWindowProcA(window, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
 }  // namespace
 
-void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
+void OpenPreviewForm(const Vantor_R::Placement& place) {
+    const int32_t width = place.size.width;
+    const int32_t height = place.size.height;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA formClass{};
+    WNDCLASSW formClass{};
     formClass.lpfnWndProc = PreviewFormProc;
     formClass.hInstance = instance;
     formClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     formClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     formClass.lpszClassName = kPreviewFormClass;
-    if (!RegisterClassA(&formClass)) {
+    if (!RegisterClassW(&formClass)) {
         Vantor_R::Form_Unload();
         return;
     }
@@ -86,14 +88,18 @@ void OpenPreviewForm(int32_t parent, int32_t width, int32_t height) {
     Img_Prev.picture = static_cast<HBITMAP>(
         LoadImageA(instance, MAKEINTRESOURCEA(kPreviewPictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     Img_Prev.area = {0, 0, width, height};
-    HWND window = CreateWindowExA(0, kPreviewFormClass, ToAnsi(Vantor_B::kPreviewFormTitle).c_str(),
-                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOf(parent), nullptr,
-                                  instance, nullptr);
+    HWND window = CreateWindowExW(0, kPreviewFormClass, ToWide(Vantor_B::kPreviewFormTitle).c_str(),
+                                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, width, height, WindowOf(place.parent),
+                                  nullptr, instance, nullptr);
     if (window == nullptr) {
         Vantor_R::Form_Unload();
         return;
     }
     previewWindow = window;
-    SetTimer(nullptr, 0, kPreviewWatchMs, WatchPreview);
+    // Without the watch a preview could outlive its parent for ever: none is shown then.
+    if (SetTimer(nullptr, 0, kPreviewWatchMs, WatchPreview) == 0) {
+        Vantor_R::Form_Unload();
+        return;
+    }
     ShowWindow(window, SW_SHOWNORMAL);
 }

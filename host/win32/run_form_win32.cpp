@@ -2,25 +2,17 @@
 
 #include <optional>
 
-#include "ansi_text_win32.h"
 #include "forms_win32.h"
 #include "host_names.h"
 #include "vantor_b.h"
 #include "vantor_s.h"
+#include "wide_text_win32.h"
 
 namespace {
 
-constexpr char kRunFormClass[] = "Quorrel_RunForm";
+constexpr wchar_t kRunFormClass[] = L"Quorrel_RunForm";
 
-// The form's window ticks its timers; only one run form lives in a process.
-class RunFormTimers : public Vantor_B::TimerPort {
-  public:
-    void StartTimer(int id, uint32_t intervalMs) override { SetTimer(window, id, intervalMs, nullptr); }
-    void StopTimer(int id) override { KillTimer(window, id); }
-    HWND window = nullptr;
-};
-
-RunFormTimers timers;
+// Only one run form lives in a process.
 std::optional<Vantor_S::RunForm> form;
 
 LRESULT CALLBACK RunFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -40,28 +32,28 @@ LRESULT CALLBACK RunFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
                 break;
         }
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 void LoadRunFormWindow(Vantor_B::HostPlatform& platform) {
-    WNDCLASSA formClass{};
+    WNDCLASSW formClass{};
     formClass.lpfnWndProc = RunFormProc;
     formClass.hInstance = GetModuleHandleA(nullptr);
     formClass.lpszClassName = kRunFormClass;
-    if (!RegisterClassA(&formClass)) {
+    if (!RegisterClassW(&formClass)) {
         platform.EndProcess();
         return;
     }
     // Never shown: the window is the run's marker and the owner of its timers.
-    timers.window = CreateWindowExA(0, kRunFormClass, ToAnsi(Vantor_B::kRunFormTitle).c_str(),
-                                    WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, nullptr, nullptr, formClass.hInstance, nullptr);
-    if (timers.window == nullptr) {
+    HWND window = CreateWindowExW(0, kRunFormClass, ToWide(Vantor_B::kRunFormTitle).c_str(),
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, nullptr, nullptr, formClass.hInstance, nullptr);
+    if (window == nullptr) {
         platform.EndProcess();
         return;
     }
-    form.emplace(platform, timers);
+    form.emplace(platform, reinterpret_cast<intptr_t>(window));
     form->Form_Load();
 }

@@ -1,6 +1,6 @@
 #include "wide_text_win32.h"
 
-std::wstring WideFrom(const std::string& text, UINT codePage) {
+std::wstring ToWide(const std::string& text, UINT codePage) {
     if (text.empty()) {
         return {};
     }
@@ -16,7 +16,7 @@ std::wstring WideFrom(const std::string& text, UINT codePage) {
     return wide;
 }
 
-std::string TextFrom(const std::wstring& wide, UINT codePage) {
+std::string FromWide(const std::wstring& wide, UINT codePage) {
     if (wide.empty()) {
         return {};
     }
@@ -25,10 +25,10 @@ std::string TextFrom(const std::wstring& wide, UINT codePage) {
     if (outLength <= 0) {
         return {};
     }
-    std::string out(static_cast<size_t>(outLength), '\0');
-    if (WideCharToMultiByte(codePage, 0, wide.data(), length, out.data(), outLength, nullptr, nullptr) !=
+    std::string text(static_cast<size_t>(outLength), '\0');
+    if (WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), outLength, nullptr, nullptr) !=
         outLength) {
         return {};
     }
-    return out;
+    return text;
 }

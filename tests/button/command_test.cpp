@@ -81,7 +81,7 @@ void Reach(Button& b, ButtonState state, bool enabled) {
     if (!enabled) {
         c.SetEnabled(false);
     }
-    b.canvas.pieces = 0;
+    b.site.faces = 0;
     b.clicks = 0;
 }
 
@@ -155,10 +155,11 @@ TEST_P(TransitionTest, EndsInStateWithFaceAndClick) {
     Apply(b, t.event);
     EXPECT_EQ(b.command.State(), t.to);
     if (t.face) {
-        EXPECT_GT(b.canvas.pieces, 0);
-        EXPECT_EQ(b.canvas.lastSkin, *t.face);
+        EXPECT_GT(b.site.faces, 0);
+        EXPECT_EQ(b.site.lastSkin, *t.face);
+        EXPECT_EQ(b.site.lastReversed, t.reversed);
     } else {
-        EXPECT_EQ(b.canvas.pieces, 0);
+        EXPECT_EQ(b.site.faces, 0);
     }
     EXPECT_EQ(b.command.GradientReversed(), t.reversed);
     EXPECT_EQ(b.clicks, t.clicks);
@@ -169,11 +170,11 @@ INSTANTIATE_TEST_SUITE_P(Table, TransitionTest, testing::ValuesIn(Transitions));
 TEST(Command, InitializeStartsTheWatchWithoutDrawing) {
     Button b;
     b.command.ReadProperties(Vantor::PropertyBag{});
-    b.canvas.pieces = 0;
+    b.site.faces = 0;
     b.command.Initialize();
     EXPECT_EQ(b.command.State(), S1);
     EXPECT_EQ(b.site.watchInterval, 100u);
-    EXPECT_EQ(b.canvas.pieces, 0);
+    EXPECT_EQ(b.site.faces, 0);
 }
 
 TEST(Command, ClickWithoutFocusThenDraggedOff) {
@@ -182,7 +183,7 @@ TEST(Command, ClickWithoutFocusThenDraggedOff) {
     Apply(b, Event::Move);
     Apply(b, Event::FocusIn);  // the press takes the focus first
     Apply(b, Event::DownLeft);
-    EXPECT_EQ(b.canvas.lastSkin, Skin::Pressed);
+    EXPECT_EQ(b.site.lastSkin, Skin::Pressed);
     Apply(b, Event::WatchAway);  // dragged off while held
     EXPECT_EQ(b.command.State(), S3);
     Apply(b, Event::Move);  // back over it, still held: stays
@@ -199,11 +200,11 @@ TEST(Command, DisablingKeepsStateAndShowsDisableFace) {
     Button b;
     Reach(b, S2, true);
     b.command.SetEnabled(false);
-    EXPECT_EQ(b.canvas.lastSkin, Skin::Disable);
+    EXPECT_EQ(b.site.lastSkin, Skin::Disable);
     EXPECT_FALSE(b.command.Label().enabled);
     EXPECT_EQ(b.command.State(), S2);
     b.command.SetEnabled(true);
-    EXPECT_EQ(b.canvas.lastSkin, Skin::Normal);
+    EXPECT_EQ(b.site.lastSkin, Skin::Normal);
     EXPECT_TRUE(b.command.Label().enabled);
     EXPECT_EQ(b.command.State(), S2);
 }
@@ -213,7 +214,7 @@ TEST(Command, ReadingEnabledRedrawsTheNormalOrDisableFace) {
         Button b;
         Reach(b, S4, enabled);
         EXPECT_EQ(b.command.Enabled(), enabled);
-        EXPECT_EQ(b.canvas.lastSkin, enabled ? Skin::Normal : Skin::Disable);
+        EXPECT_EQ(b.site.lastSkin, enabled ? Skin::Normal : Skin::Disable);
         EXPECT_EQ(b.command.State(), S4);
     }
 }
@@ -222,7 +223,7 @@ TEST(Command, NewButtonGetsItsDefaultsOnFirstReadingOfEnabled) {
     Button b;
     EXPECT_EQ(b.command.Caption(), "Command");
     EXPECT_TRUE(b.command.Enabled());
-    EXPECT_EQ(b.canvas.lastSkin, Skin::Normal);
+    EXPECT_EQ(b.site.lastSkin, Skin::Normal);
     Vantor::PropertyBag bag;
     b.command.WriteProperties(bag);
     EXPECT_FALSE(bag.Contains("FirstRun"));
@@ -243,16 +244,16 @@ TEST(Command, ReadingVisibleRedrawsOnlyAnOpaqueEnabledFace) {
     Button b;
     Reach(b, S2, true);
     EXPECT_EQ(b.command.Visible(), 255);
-    EXPECT_EQ(b.canvas.lastSkin, Skin::Normal);
+    EXPECT_EQ(b.site.lastSkin, Skin::Normal);
     b.command.SetVisible(0);
-    b.canvas.pieces = 0;
+    b.site.faces = 0;
     EXPECT_EQ(b.command.Visible(), 0);
-    EXPECT_EQ(b.canvas.pieces, 0);
+    EXPECT_EQ(b.site.faces, 0);
 
     Button disabled;
     Reach(disabled, S2, false);
     EXPECT_EQ(disabled.command.Visible(), 255);
-    EXPECT_EQ(disabled.canvas.pieces, 0);
+    EXPECT_EQ(disabled.site.faces, 0);
     EXPECT_FALSE(disabled.command.Label().enabled);
 }
 

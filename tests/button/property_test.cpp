@@ -16,7 +16,7 @@ TEST(Properties, AnEmptyBagGivesTheDefaults) {
     EXPECT_EQ(b.command.Font(), Vantor::DialogFont());
     EXPECT_EQ(b.command.FontColour(), 0u);
     EXPECT_EQ(b.command.Visible(), 255);
-    EXPECT_EQ(b.canvas.lastSkin, Vantor::Skin::Normal);
+    EXPECT_EQ(b.site.lastSkin, Vantor::Skin::Normal);
 }
 
 TEST(Properties, ChangedValuesSurviveSaveAndLoad) {
@@ -78,7 +78,7 @@ TEST(Properties, ValuesThatDoNotConvertAreSkipped) {
                           c.key == std::string("FontColour") ? c.value : static_cast<int64_t>(0x55), "0");
         b.command.ReadProperties(bag);
         if (c.key == std::string("Enabled")) {
-            EXPECT_EQ(b.canvas.pieces, 0) << "stays disabled: nothing drawn";
+            EXPECT_EQ(b.site.faces, 0) << "stays disabled: nothing drawn";
         } else {
             EXPECT_EQ(b.command.Visible(), 255) << c.key;
             EXPECT_EQ(b.command.Font(), Vantor::DialogFont()) << c.key;

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "form_timer.h"
-#include "host_forms.h"
 #include "host_platform.h"
 
 namespace host_test {
@@ -51,23 +49,10 @@ struct FakeHostPlatform : Vantor_B::HostPlatform {
     void StartProgram(const std::string& path, const std::string&) override {
         calls.push_back("StartProgram " + path);
     }
+    bool StartTimer(intptr_t window, int id, uint32_t intervalMs) override;
+    void StopTimer(intptr_t window, int id) override;
     void EndProcess() override { calls.push_back("EndProcess"); }
-};
-
-// Forms that only record their opening, in the platform's log.
-struct FakeHostForms : Vantor_B::HostForms {
-    std::vector<std::string>& calls;
-    explicit FakeHostForms(std::vector<std::string>& log) : calls(log) {}
-    void OpenPreview(int32_t parent, int32_t width, int32_t height) override;
-    void LoadRunForm() override { calls.push_back("LoadRunForm"); }
-    void ShowSettingsDialog() override { calls.push_back("ShowSettingsDialog"); }
-};
-
-struct FakeTimers : Vantor_B::TimerPort {
-    std::vector<std::string>& calls;
-    explicit FakeTimers(std::vector<std::string>& log) : calls(log) {}
-    void StartTimer(int id, uint32_t intervalMs) override;
-    void StopTimer(int id) override;
+    bool timersWork = true;
 };
 
 }  // namespace host_test

@@ -11,7 +11,6 @@ class HostTest : public ::testing::Test {
   protected:
     HostTest() {
         Vantor_B::UsePlatform(platform);
-        Vantor_B::UseForms(forms);
         Vantor_B::BgmKind = 0;
         Vantor_B::BgmRepeatTrack = 0;
         Vantor_B::BgmFile.clear();
@@ -25,7 +24,6 @@ class HostTest : public ::testing::Test {
     }
 
     FakeHostPlatform platform;
-    FakeHostForms forms{platform.calls};
 };
 
 }  // namespace host_test

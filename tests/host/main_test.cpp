@@ -16,11 +16,28 @@ std::vector<std::string> Guarded(std::vector<std::string> rest) {
     return rest;
 }
 
+// The form Main leaves to its caller, as a line.
+std::string Opened(const Vantor_B::Start& start) {
+    switch (start.form) {
+        case Vantor_B::StartForm::Preview:
+            return "Preview " + std::to_string(start.preview.parent) + " " +
+                   std::to_string(start.preview.size.width) + "x" + std::to_string(start.preview.size.height);
+        case Vantor_B::StartForm::SettingsDialog:
+            return "SettingsDialog";
+        case Vantor_B::StartForm::RunForm:
+            return "RunForm";
+        case Vantor_B::StartForm::None:
+            break;
+    }
+    return "";
+}
+
 struct SwitchCase {
     const char* arguments;
     bool rendererPresent;
     bool settingsLoaded;
     std::vector<std::string> calls;
+    const char* opened;
 };
 
 class MainTest : public HostTest {
@@ -34,22 +51,22 @@ class MainTest : public HostTest {
 
 TEST_F(MainTest, SwitchTable) {
     const SwitchCase cases[] = {
-        {"/p 520", true, false, Guarded({"OpenPreview 520 152x112"})},
-        {"-P 520", true, false, Guarded({"OpenPreview 520 152x112"})},
-        {"/p 520", false, false, Guarded({"OpenPreview 520 152x112"})},
-        {"/c", true, true, Guarded({kRendererTest, "ShowSettingsDialog", "EndProcess"})},
-        {"/c:520", true, true, Guarded({kRendererTest, "ShowSettingsDialog", "EndProcess"})},
-        {"/s", true, true, Guarded({kRendererTest, "ShowCursor FALSE", "LoadRunForm"})},
-        {"/S", true, true, Guarded({kRendererTest, "ShowCursor FALSE", "LoadRunForm"})},
-        {"/sx", true, true, Guarded({kRendererTest, "ShowCursor FALSE", "LoadRunForm"})},
-        {"", true, true, Guarded({kRendererTest, "LoadRunForm"})},
-        {"/a", true, true, Guarded({kRendererTest, "EndProcess"})},
-        {"/x", true, true, Guarded({kRendererTest, "EndProcess"})},
-        {"s", true, true, Guarded({kRendererTest, "EndProcess"})},
-        {"/s", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"})},
-        {"/c", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"})},
-        {"", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"})},
-        {"/a", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"})},
+        {"/p 520", true, false, Guarded({}), "Preview 520 152x112"},
+        {"-P 520", true, false, Guarded({}), "Preview 520 152x112"},
+        {"/p 520", false, false, Guarded({}), "Preview 520 152x112"},
+        {"/c", true, true, Guarded({kRendererTest}), "SettingsDialog"},
+        {"/c:520", true, true, Guarded({kRendererTest}), "SettingsDialog"},
+        {"/s", true, true, Guarded({kRendererTest, "ShowCursor FALSE"}), "RunForm"},
+        {"/S", true, true, Guarded({kRendererTest, "ShowCursor FALSE"}), "RunForm"},
+        {"/sx", true, true, Guarded({kRendererTest, "ShowCursor FALSE"}), "RunForm"},
+        {"", true, true, Guarded({kRendererTest}), "RunForm"},
+        {"/a", true, true, Guarded({kRendererTest, "EndProcess"}), ""},
+        {"/x", true, true, Guarded({kRendererTest, "EndProcess"}), ""},
+        {"s", true, true, Guarded({kRendererTest, "EndProcess"}), ""},
+        {"/s", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"}), ""},
+        {"/c", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"}), ""},
+        {"", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"}), ""},
+        {"/a", false, true, Guarded({kRendererTest, kMissingRenderer, "EndProcess"}), ""},
     };
     for (const SwitchCase& c : cases) {
         platform.calls.clear();
@@ -59,8 +76,9 @@ TEST_F(MainTest, SwitchTable) {
             platform.readableFiles.insert("C:\\Saver\\Quorrel.dll");
         }
         Vantor_B::BgmKind = 0;
-        Vantor_B::Main();
+        const Vantor_B::Start start = Vantor_B::Main();
         EXPECT_EQ(platform.calls, c.calls) << '"' << c.arguments << "\" renderer " << c.rendererPresent;
+        EXPECT_EQ(Opened(start), c.opened) << '"' << c.arguments << "\" renderer " << c.rendererPresent;
         EXPECT_EQ(Vantor_B::BgmKind, c.settingsLoaded ? 1 : 0) << '"' << c.arguments << '"';
     }
 }
@@ -80,7 +98,7 @@ TEST_F(MainTest, AnotherHostAliveEndsEveryMode) {
             platform.windows = {marker};
             platform.argumentText = arguments;
             platform.readableFiles = {"C:\\Saver\\Quorrel.dll"};
-            Vantor_B::Main();
+            EXPECT_EQ(Opened(Vantor_B::Main()), "") << marker << " \"" << arguments << '"';
             EXPECT_EQ(platform.calls, Guarded({"EndProcess"})) << marker << " \"" << arguments << '"';
         }
     }
@@ -90,7 +108,7 @@ TEST_F(MainTest, PreviewOfNoWindowEndsAtOnce) {
     for (const char* arguments : {"/p", "/p 0", "/p 999", "/p abc"}) {
         platform.calls.clear();
         platform.argumentText = arguments;
-        Vantor_B::Main();
+        EXPECT_EQ(Opened(Vantor_B::Main()), "") << arguments;
         EXPECT_EQ(platform.calls, Guarded({"EndProcess"})) << arguments;
     }
 }

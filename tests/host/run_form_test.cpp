@@ -13,6 +13,7 @@ namespace {
 using Calls = std::vector<std::string>;
 
 const std::string kStart = "StartProgram C:\\Saver\\Quorrel.dll";
+constexpr intptr_t kRunWindow = 0x4A0;
 const std::string kWatch = "FindWindow Vantor_Render";
 const Calls kCdOpen = {"mci open cdaudio |0", "mci set cdaudio time format tmsf |0"};
 const Calls kCdClose = {"mci stop cdaudio |0", "mci close cdaudio |0"};
@@ -47,7 +48,6 @@ class RunFormTest : public HostTest {
     Calls Take() { return std::exchange(platform.calls, {}); }
 
     RecordingPlatform sound{platform.calls};
-    FakeTimers timers{platform.calls};
 };
 
 struct RunCase {
@@ -86,7 +86,7 @@ TEST_F(RunFormTest, MusicAndEndForEveryKind) {
         Vantor_B::BgmFile = c.file;
         platform.argumentText = c.arguments;
         Take();
-        Vantor_S::RunForm form(platform, timers);
+        Vantor_S::RunForm form(platform, kRunWindow);
         form.Form_Load();
         EXPECT_EQ(Take(), c.load) << c.kind << " " << c.file;
         form.Tick(Vantor_S::kTimer3);
@@ -94,8 +94,20 @@ TEST_F(RunFormTest, MusicAndEndForEveryKind) {
     }
 }
 
+// Nothing would end a run whose renderer watch the system refused: it ends before anything starts.
+TEST_F(RunFormTest, WatchThatCannotStartEndsTheRunAtOnce) {
+    Vantor_B::BgmKind = 2;
+    Vantor_B::BgmFile = "C:\\m\\a.wav";
+    platform.argumentText = "/s";
+    platform.timersWork = false;
+    Vantor_S::RunForm form(platform, kRunWindow);
+    form.Form_Load();
+    EXPECT_EQ(Take(), Lines({{"StartTimer3 50"}, kWavStop, {"ShowCursor TRUE", "EndProcess"}}));
+    EXPECT_FALSE(form.Timer3.Enabled());
+}
+
 TEST_F(RunFormTest, WatchTickWithTheRendererWindowDoesNothing) {
-    Vantor_S::RunForm form(platform, timers);
+    Vantor_S::RunForm form(platform, kRunWindow);
     form.Form_Load();
     platform.windows = {"Vantor_Render"};
     Take();
@@ -106,7 +118,7 @@ TEST_F(RunFormTest, WatchTickWithTheRendererWindowDoesNothing) {
 
 TEST_F(RunFormTest, CdDeviceErrorStopsPollingAndSkipsTheClose) {
     Vantor_B::BgmKind = 1;
-    Vantor_S::RunForm form(platform, timers);
+    Vantor_S::RunForm form(platform, kRunWindow);
     form.Form_Load();
     Take();
     form.Tick(Vantor_S::kTimer2);
@@ -123,7 +135,7 @@ TEST_F(RunFormTest, Mp3TickPollsAndCloseMessageEndsWithCursorBack) {
     Vantor_B::BgmFile = "C:\\曲\\海.mp3";
     platform.argumentText = "/s";
     platform.cursorCount = -1;
-    Vantor_S::RunForm form(platform, timers);
+    Vantor_S::RunForm form(platform, kRunWindow);
     form.Form_Load();
     Take();
     sound.answers["status MP3Play mode"] = {0, "playing"};

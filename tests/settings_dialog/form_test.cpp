@@ -1,4 +1,4 @@
-// The settings dialog's behaviour against fakes of its controls and of the system, and the host's fake
+// The settings dialog's behaviour against a fake of its window and controls, and the host's fake
 // platform for the settings file and the zoom: the load order, kind selection, the file choice, storing
 // (and failing to), cancelling and the zoom anchor.
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ using Log = std::vector<std::string>;
 
 class LoggingSite : public testing_button::FakeSite {
   public:
-    LoggingSite(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
+    LoggingSite(Log& log, std::string name) : FakeSite(64, 25), log_(log), name_(std::move(name)) {}
     void StartPointerWatch(uint32_t ms) override {
         log_.push_back(name_ + " Initialize " + std::to_string(ms));
     }
@@ -34,17 +34,9 @@ class LoggingSite : public testing_button::FakeSite {
 };
 
 struct DialogButton {
-    DialogButton(Log& log, const std::string& name)
-        : skins(testing_button::CodedSkins()),
-          surface(64, 25),
-          canvas(surface, skins),
-          site(log, name),
-          command(site, canvas) {
+    DialogButton(Log& log, const std::string& name) : site(log, name), command(site) {
         command.ReadProperties(Vantor::PropertyBag{});
     }
-    std::array<Vantor::Picture, Vantor::SkinCount> skins;
-    Vantor::Picture surface;
-    testing_button::RecordingCanvas canvas;
     LoggingSite site;
     Vantor::Command command;
 };
@@ -82,22 +74,8 @@ class FakeControls : public Vantor_P::DialogControls {
         Add("SetFileCaption " + text);
     }
     void Unload() override { Add("Unload"); }
-
-    std::array<Mark, 3> marks{};
-    bool repeatEnabled = true;
-    std::string repeatText;
-    std::string fileCaption;
-
-  private:
-    void Add(const std::string& line) { log_.push_back(line); }
-    Log& log_;
-};
-
-class FakeSystem : public Vantor_P::DialogSystem {
-  public:
-    explicit FakeSystem(Log& log) : log_(log) {}
     bool GetCursorPos(int32_t& x, int32_t& y) override {
-        log_.push_back("GetCursorPos");
+        Add("GetCursorPos");
         if (!cursorWorks) {
             return false;
         }
@@ -107,25 +85,29 @@ class FakeSystem : public Vantor_P::DialogSystem {
     }
     std::optional<std::string> ChooseFile(const std::string& description, const std::string& pattern,
                                           const std::string& title, uint32_t capacity) override {
-        log_.push_back("ChooseFile " + description + "|" + pattern + "|" + title + "|" +
-                       std::to_string(capacity));
+        Add("ChooseFile " + description + "|" + pattern + "|" + title + "|" + std::to_string(capacity));
         return chosenFile;
     }
     // The tests' names are ASCII: one byte a character in any code page.
     size_t CodePageLength(const std::string& text) override { return text.size(); }
-    void OpenAddress(const std::string& address) override { log_.push_back("OpenAddress " + address); }
+    void OpenAddress(const std::string& address) override { Add("OpenAddress " + address); }
     void SetMousePointer(MousePointer pointer) override {
-        log_.push_back("SetMousePointer " + std::to_string(static_cast<int>(pointer)));
+        Add("SetMousePointer " + std::to_string(static_cast<int>(pointer)));
     }
     void ShowMessage(const std::string& text, const std::string& title) override {
-        log_.push_back("ShowMessage " + title + ": " + text);
+        Add("ShowMessage " + title + ": " + text);
     }
 
+    std::array<Mark, 3> marks{};
+    bool repeatEnabled = true;
+    std::string repeatText;
+    std::string fileCaption;
     bool cursorWorks = true;
     int32_t cursorX = 1023, cursorY = 767;
     std::optional<std::string> chosenFile;
 
   private:
+    void Add(const std::string& line) { log_.push_back(line); }
     Log& log_;
 };
 
@@ -140,8 +122,7 @@ struct Dialog {
           cmdCan(log, "Cmd_Can"),
           cmdEtc(log, "Cmd_Etc"),
           controls(log),
-          system(log),
-          form(controls, system, {bgmKind, bgmRepeatTrack, bgmFile},
+          form(controls, {bgmKind, bgmRepeatTrack, bgmFile},
                {cmdBgm.command, cmdSet.command, cmdCan.command, cmdEtc.command},
                "https://quorrel.invalid/works") {
         Vantor_B::UsePlatform(platform);
@@ -163,7 +144,6 @@ struct Dialog {
     std::string bgmFile;
     DialogButton cmdBgm, cmdSet, cmdCan, cmdEtc;
     FakeControls controls;
-    FakeSystem system;
     Vantor_P::Form form;
 };
 
@@ -298,7 +278,7 @@ TEST(Form, FileKindWithoutAFileStoresAnEmptyPath) {
 TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
     Dialog d(1, 3, "x");
     d.form.Form_Load();
-    d.system.cursorX = 5;  // the cursor moves before closing: the anchor stays
+    d.controls.cursorX = 5;  // the cursor moves before closing: the anchor stays
     d.Take();
     d.Click(d.cmdCan);
     d.form.Form_Unload();
@@ -308,7 +288,7 @@ TEST(Form, CancelAndCloseWriteNothingAndZoomBackToTheLoadAnchor) {
 
 TEST(Form, FailedQueriesZoomFromTheTopLeftCornerAndAnEmptyRectangle) {
     Dialog d;
-    d.system.cursorWorks = false;
+    d.controls.cursorWorks = false;
     d.platform.windowHandles.clear();
     d.form.Form_Load();
     const Log log = d.Take();
@@ -321,7 +301,7 @@ TEST(Form, FileChoiceTakesTheChosenPathOrKeepsTheOldOne) {
          {std::optional<std::string>("C:\\Music\\ｳﾐ.wav"), std::optional<std::string>()}) {
         Dialog d(2, 0, "C:\\old.mp3");
         d.form.Form_Load();
-        d.system.chosenFile = chosen;
+        d.controls.chosenFile = chosen;
         d.platform.readableFiles = {chosen.value_or("")};
         d.Take();
         d.Click(d.cmdBgm);
@@ -363,7 +343,7 @@ TEST(Form, FileChoiceIsStoredInTheCodePageOrRefusedWithAMessageSayingWhy) {
     for (const auto& [chosen, exists, codePagePath, stored, message] : cases) {
         Dialog d(2, 0, "C:\\old.mp3");
         d.form.Form_Load();
-        d.system.chosenFile = chosen;
+        d.controls.chosenFile = chosen;
         if (exists) {
             d.platform.readableFiles = {chosen};
         }

@@ -31,15 +31,16 @@ bool ChildIds(const Args&, Context&) {
     return true;
 }
 
-// Asks the window itself: another program's edit field keeps no caption of its own.
+// Asks the window itself: another program's edit field keeps no caption of its own. Wide, so the text
+// comes as the program holds it, whatever the system's code page can write; UTF-8 here.
 bool ReadText(HWND window, std::string& text) {
-    char buffer[1024] = "";
+    wchar_t buffer[1024] = L"";
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                             SMTO_ABORTIFHUNG, 5000, &length)) {
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                             5000, &length)) {
         return Fail("no answer to WM_GETTEXT");
     }
-    text.assign(buffer, length);
+    text = FromWide(std::wstring(buffer, length));
     return true;
 }
 
@@ -49,7 +50,7 @@ bool CurrentText(const Args& args, Context& context) {
     if (window == nullptr || !ReadText(window, text)) {
         return false;
     }
-    PrintLine("current-text text=" + FromAnsi(text));
+    PrintLine("current-text text=" + text);
     return true;
 }
 
@@ -64,14 +65,14 @@ bool WaitText(const Args& args, Context& context) {
     bool readable = true;
     if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
             readable = ReadText(window, text);
-            return !readable || text == args[1];
+            return !readable || text == FromAnsi(args[1]);
         })) {
-        return Fail("text " + FromAnsi(text) + " after " + args[2] + " ms");
+        return Fail("text " + text + " after " + args[2] + " ms");
     }
     if (!readable) {
         return false;
     }
-    PrintLine("current-text text=" + FromAnsi(text));
+    PrintLine("current-text text=" + text);
     return true;
 }
 

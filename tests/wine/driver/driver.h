@@ -4,7 +4,7 @@
 //
 // Each source file of this folder adds its commands with a static `driver::Registration`; nothing
 // else needs editing. Texts from the command line arrive in the system code page; printed texts are
-// converted to UTF-8.
+// converted to UTF-8, and window texts are read wide.
 #include <windows.h>
 
 #include <functional>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ansi_text_win32.h"
+#include "wide_text_win32.h"
 
 namespace driver {
 

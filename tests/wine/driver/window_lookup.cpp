@@ -30,13 +30,14 @@ HWND RequireWindow(const std::string& which, const Context& context) {
 }
 
 std::string DescribeWindow(const char* kind, HWND window) {
-    char className[256] = "";
-    if (GetClassNameA(window, className, sizeof className) == 0) {
-        className[0] = '\0';
+    // Wide: names and texts whatever the system's code page can write.
+    wchar_t className[256] = L"";
+    if (GetClassNameW(window, className, 256) == 0) {
+        className[0] = L'\0';
     }
-    char text[1024] = "";
-    if (GetWindowTextA(window, text, sizeof text) == 0) {
-        text[0] = '\0';
+    wchar_t text[1024] = L"";
+    if (GetWindowTextW(window, text, 1024) == 0) {
+        text[0] = L'\0';
     }
     RECT rect = {};
     GetWindowRect(window, &rect);
@@ -49,7 +50,7 @@ std::string DescribeWindow(const char* kind, HWND window) {
     const auto classStyle = static_cast<unsigned long>(GetClassLongA(window, GCL_STYLE));
     return std::string(kind) + " hwnd=" + Hex(reinterpret_cast<uintptr_t>(window)) +
            " handle=" + std::to_string(reinterpret_cast<uintptr_t>(window)) +
-           " pid=" + std::to_string(processId) + " class=" + FromAnsi(className) + " style=" + Hex(style) +
+           " pid=" + std::to_string(processId) + " class=" + FromWide(className) + " style=" + Hex(style) +
            " exstyle=" + Hex(exStyle) + " classstyle=" + Hex(classStyle) +
            " visible=" + (IsWindowVisible(window) ? "1" : "0") +
            " id=" + std::to_string(GetDlgCtrlID(window)) + " rect=" + std::to_string(rect.left) + "," +
@@ -58,7 +59,7 @@ std::string DescribeWindow(const char* kind, HWND window) {
            " client=" + std::to_string(client.right) + "x" + std::to_string(client.bottom) +
            " parent=" + Hex(reinterpret_cast<uintptr_t>(GetAncestor(window, GA_PARENT))) +
            " owner=" + Hex(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) +
-           " text=" + FromAnsi(text);
+           " text=" + FromWide(text);
 }
 
 bool WaitPumping(DWORD milliseconds, const std::function<bool()>& done) {

@@ -40,9 +40,8 @@ int main(int argc, char** argv) {
     const auto handle = static_cast<int32_t>(reinterpret_cast<intptr_t>(parent));
     Vantor_B::WindowRect rect;
     platform.GetWindowRect(handle, rect);
-    const Vantor_R::PixelSize size =
-        Vantor_R::PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY());
-    OpenPreviewForm(handle, size.width, size.height);
+    OpenPreviewForm(
+        {handle, Vantor_R::PreviewSize(rect, platform.TwipsPerPixelX(), platform.TwipsPerPixelY())});
 
     POINT origin{0, 0};
     ClientToScreen(parent, &origin);
