@@ -65,7 +65,7 @@ bool WaitText(const Args& args, Context& context) {
     bool readable = true;
     if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
             readable = ReadText(window, text);
-            return !readable || text == FromAnsi(args[1]);
+            return !readable || text == args[1];
         })) {
         return Fail("text " + text + " after " + args[2] + " ms");
     }
@@ -114,7 +114,7 @@ bool WaitFocus(const Args& args, Context& context) {
             return !readable || (GetForegroundWindow() == GetAncestor(window, GA_ROOT) &&
                                  (info.hwndFocus == window || IsChild(window, info.hwndFocus)));
         })) {
-        return Fail("no focus in " + FromAnsi(args[0]) + " after " + args[1] + " ms");
+        return Fail("no focus in " + args[0] + " after " + args[1] + " ms");
     }
     if (!readable) {
         return false;

@@ -3,8 +3,9 @@
 // ("start", "wait-window", "post", ...) separated by "--" and prints one plain text line per result.
 //
 // Each source file of this folder adds its commands with a static `driver::Registration`; nothing
-// else needs editing. Texts from the command line arrive in the system code page; printed texts are
-// converted to UTF-8, and window texts are read wide.
+// else needs editing. Texts from the command line arrive in UTF-8, read wide, so that any character
+// reaches the driver whatever the system's code page; printed texts are UTF-8 too, and window texts are
+// read wide.
 #include <windows.h>
 
 #include <functional>

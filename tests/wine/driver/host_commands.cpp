@@ -24,9 +24,11 @@ bool WaitFile(const Args& args, Context&) {
     if (!ParseArg(args[1], timeout)) {
         return false;
     }
-    const auto exists = [&] { return GetFileAttributesA(args[0].c_str()) != INVALID_FILE_ATTRIBUTES; };
+    const auto exists = [&] {
+        return GetFileAttributesW(ToWide(args[0]).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
     if (!WaitPumping(static_cast<DWORD>(timeout), exists)) {
-        return Fail("no file " + FromAnsi(args[0]) + " after " + args[1] + " ms");
+        return Fail("no file " + args[0] + " after " + args[1] + " ms");
     }
     PrintLine("file found");
     return true;

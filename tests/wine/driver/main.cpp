@@ -1,10 +1,14 @@
 // Runs the commands given on the command line, one after the other, and stops at the first failure.
+#include <windows.h>
+// CommandLineToArgvW needs the types of windows.h.
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 
@@ -43,7 +47,7 @@ void PrintUsage() {
 bool RunCommand(const Args& words, Context& context) {
     const auto found = Commands().find(words[0]);
     if (found == Commands().end()) {
-        return Fail("unknown command " + FromAnsi(words[0]));
+        return Fail("unknown command " + words[0]);
     }
     const Command& command = found->second;
     Args args;
@@ -65,8 +69,19 @@ Registration::Registration(Command command) {
 
 }  // namespace driver
 
-int main(int argc, char** argv) {
+int main() {
     _setmode(_fileno(stdout), _O_BINARY);  // plain "\n" line ends for the shell
+    int argc = 0;
+    LPWSTR* wideArgs = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (wideArgs == nullptr) {
+        driver::Fail("cannot read the command line");
+        return 1;
+    }
+    std::vector<std::string> argv;
+    for (int i = 0; i < argc; ++i) {
+        argv.push_back(FromWide(wideArgs[i]));
+    }
+    LocalFree(wideArgs);
     if (argc < 2) {
         driver::PrintUsage();
         return 2;
@@ -74,8 +89,8 @@ int main(int argc, char** argv) {
     driver::Context context;
     driver::Args words;
     for (int i = 1; i <= argc; ++i) {
-        if (i < argc && std::string(argv[i]) != "--") {
-            words.push_back(argv[i]);
+        if (i < argc && argv[static_cast<size_t>(i)] != "--") {
+            words.push_back(argv[static_cast<size_t>(i)]);
             continue;
         }
         if (!words.empty() && !driver::RunCommand(words, context)) {

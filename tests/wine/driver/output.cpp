@@ -90,7 +90,7 @@ bool ParseNumber(const std::string& text, long long& value) {
 }
 
 bool ParseArg(const std::string& text, long long& value) {
-    return ParseNumber(text, value) || Fail("not a number: " + FromAnsi(text));
+    return ParseNumber(text, value) || Fail("not a number: " + text);
 }
 
 std::string Hex(unsigned long long value) {

@@ -4,10 +4,10 @@
 namespace driver {
 namespace {
 
-constexpr char kParentClass[] = "QuorrelDriverParent";
+constexpr wchar_t kParentClass[] = L"QuorrelDriverParent";
 
 LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // A visible top-level window with a client area of WIDTH x HEIGHT; it lives until the driver ends.
@@ -18,21 +18,22 @@ bool Parent(const Args& args, Context& context) {
     if (!ParseArg(args[0], width) || !ParseArg(args[1], height)) {
         return false;
     }
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = ParentProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     windowClass.lpszClassName = kParentClass;
-    if (!RegisterClassA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    if (!RegisterClassW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return Fail("cannot register the parent class");
     }
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE;
     RECT rect = {0, 0, static_cast<LONG>(width), static_cast<LONG>(height)};
     AdjustWindowRect(&rect, style, FALSE);
     const std::string title = args.size() > 2 ? args[2] : "Quorrel driver parent";
-    HWND window = CreateWindowExA(0, kParentClass, title.c_str(), style, 40, 40, rect.right - rect.left,
-                                  rect.bottom - rect.top, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND window =
+        CreateWindowExW(0, kParentClass, ToWide(title).c_str(), style, 40, 40, rect.right - rect.left,
+                        rect.bottom - rect.top, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (window == nullptr) {
         return Fail("cannot create the parent window");
     }
@@ -44,7 +45,8 @@ bool Parent(const Args& args, Context& context) {
 
 // Blocks until somebody closes the box; for testing the reading side of message boxes.
 bool MessageBoxCommand(const Args& args, Context&) {
-    const int result = MessageBoxA(nullptr, args[1].c_str(), args[0].c_str(), MB_OK | MB_ICONEXCLAMATION);
+    const int result =
+        MessageBoxW(nullptr, ToWide(args[1]).c_str(), ToWide(args[0]).c_str(), MB_OK | MB_ICONEXCLAMATION);
     PrintLine("messagebox result=" + std::to_string(result));
     return true;
 }

@@ -34,14 +34,15 @@ bool StartProgram(const Args& args, Context& context, bool quoteProgram) {
     for (size_t i = 1; i < args.size(); ++i) {
         commandLine += " " + args[i];
     }
-    STARTUPINFOA startup = {};
+    std::wstring wideCommandLine = ToWide(commandLine);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(args[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-        return Fail("cannot start " + FromAnsi(args[0]) + " (error " + std::to_string(GetLastError()) + ")");
+    if (!CreateProcessW(ToWide(args[0]).c_str(), wideCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+        return Fail("cannot start " + args[0] + " (error " + std::to_string(GetLastError()) + ")");
     }
     CloseHandle(info.hThread);
     Adopt(context, info.hProcess, info.dwProcessId);

@@ -10,7 +10,7 @@ namespace {
 // The file's resources without running its code.
 struct DataModule {
     explicit DataModule(const std::string& file)
-        : module(LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+        : module(LoadLibraryExW(ToWide(file).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
     ~DataModule() {
         if (module != nullptr) {
             FreeLibrary(module);
@@ -22,7 +22,7 @@ struct DataModule {
 };
 
 bool LoadFailed(const std::string& file) {
-    return Fail("cannot load " + FromAnsi(file) + " as data (error " + std::to_string(GetLastError()) + ")");
+    return Fail("cannot load " + file + " as data (error " + std::to_string(GetLastError()) + ")");
 }
 
 bool ReadString(const Args& args, Context&) {
@@ -70,9 +70,9 @@ std::string FourPartVersion(DWORD high, DWORD low) {
 // One "version" line with the fixed numbers, then one line per text of the first translation.
 bool VersionInfo(const Args& args, Context&) {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(args[0].c_str(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeA(ToAnsi(args[0]).c_str(), &ignored);
     std::vector<char> block(size);
-    if (size == 0 || !GetFileVersionInfoA(args[0].c_str(), 0, size, block.data())) {
+    if (size == 0 || !GetFileVersionInfoA(ToAnsi(args[0]).c_str(), 0, size, block.data())) {
         return Fail("no version information (error " + std::to_string(GetLastError()) + ")");
     }
     VS_FIXEDFILEINFO* fixed = nullptr;

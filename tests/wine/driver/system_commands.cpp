@@ -84,15 +84,15 @@ bool SetScreenSaver(const Args& args, Context&) {
 // Which installed font a face name really gives, after the system's substitutions.
 bool Font(const Args& args, Context&) {
     HFONT font =
-        CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, args[0].c_str());
+        CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, ToWide(args[0]).c_str());
     HDC screen = GetDC(nullptr);
     if (font == nullptr || screen == nullptr) {
-        return Fail("cannot create font " + FromAnsi(args[0]));
+        return Fail("cannot create font " + args[0]);
     }
     HGDIOBJ previous = SelectObject(screen, font);
-    char face[LF_FACESIZE] = "";
-    GetTextFaceA(screen, sizeof face, face);
+    wchar_t face[LF_FACESIZE] = L"";
+    GetTextFaceW(screen, LF_FACESIZE, face);
     std::string family;
     const UINT size = GetOutlineTextMetricsA(screen, 0, nullptr);
     if (size > 0) {
@@ -114,7 +114,7 @@ bool Font(const Args& args, Context&) {
     const unsigned long headChecksum = (static_cast<unsigned long>(checksum[0]) << 24) | (checksum[1] << 16) |
                                        (checksum[2] << 8) | checksum[3];
     PrintLine("font family=" + FromAnsi(family) + " charset=" + std::to_string(metrics.tmCharSet) +
-              " file=" + std::to_string(fileSize) + ":" + Hex(headChecksum) + " face=" + FromAnsi(face));
+              " file=" + std::to_string(fileSize) + ":" + Hex(headChecksum) + " face=" + FromWide(face));
     return true;
 }
 

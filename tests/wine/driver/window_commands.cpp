@@ -40,7 +40,7 @@ bool WaitForWindow(const Args& args, Context& context, bool (*ready)(HWND), cons
             window = FindWindowByName(args[0], context);
             return ready(window);
         })) {
-        return Fail(failure + " " + FromAnsi(args[0]) + " after " + args[1] + " ms");
+        return Fail(failure + " " + args[0] + " after " + args[1] + " ms");
     }
     return true;
 }
@@ -72,7 +72,7 @@ bool WaitNoWindow(const Args& args, Context& context) {
             args, context, [](HWND found) { return found == nullptr; }, "still a window", window)) {
         return false;
     }
-    PrintLine("gone " + FromAnsi(args[0]));
+    PrintLine("gone " + args[0]);
     return true;
 }
 
@@ -120,11 +120,10 @@ bool FoundChild(const Args& args, Context& context, bool (*meets)(HWND child), c
     }
     HWND child = nullptr;
     if (!WaitPumping(static_cast<DWORD>(timeout), [&] {
-            child = FindWindowExA(parent, nullptr, nullptr, args[1].c_str());
+            child = FindWindowExW(parent, nullptr, nullptr, ToWide(args[1]).c_str());
             return child != nullptr && meets(child);
         })) {
-        return Fail(std::string(missing) + " " + FromAnsi(args[1]) + " in " + FromAnsi(args[0]) + " after " +
-                    args[2] + " ms");
+        return Fail(std::string(missing) + " " + args[1] + " in " + args[0] + " after " + args[2] + " ms");
     }
     context.lastWindow = child;
     PrintLine(DescribeWindow("child", child));
@@ -148,7 +147,7 @@ bool Post(const Args& args, Context& context) {
         return false;
     }
     if (!PostMessageA(call.window, call.message, call.wParam, call.lParam)) {
-        return Fail("cannot post to " + FromAnsi(args[0]));
+        return Fail("cannot post to " + args[0]);
     }
     PrintLine("posted " + Hex(call.message));
     return true;
@@ -162,8 +161,7 @@ bool Send(const Args& args, Context& context) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(call.window, call.message, call.wParam, call.lParam, SMTO_NORMAL, 5000,
                              &result)) {
-        return Fail("no answer from " + FromAnsi(args[0]) + " (error " + std::to_string(GetLastError()) +
-                    ")");
+        return Fail("no answer from " + args[0] + " (error " + std::to_string(GetLastError()) + ")");
     }
     PrintLine("sent " + Hex(call.message) + " result=" + std::to_string(static_cast<long long>(result)));
     return true;
@@ -184,7 +182,7 @@ bool Key(const Args& args, Context& context) {
                             << 16;
         if (!PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(key), 1 | scan) ||
             !PostMessageA(window, WM_KEYUP, static_cast<WPARAM>(key), 1 | scan | (3LL << 30))) {
-            return Fail("cannot post keys to " + FromAnsi(args[0]));
+            return Fail("cannot post keys to " + args[0]);
         }
     }
     PrintLine("keys " + std::to_string(args.size() - 1));
@@ -204,7 +202,7 @@ bool Click(const Args& args, Context& context) {
     if (!PostMessageA(window, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
                       position) ||
         !PostMessageA(window, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, position)) {
-        return Fail("cannot post a click to " + FromAnsi(args[0]));
+        return Fail("cannot post a click to " + args[0]);
     }
     PrintLine(std::string("clicked ") + (right ? "right" : "left"));
     return true;

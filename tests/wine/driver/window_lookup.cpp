@@ -8,7 +8,7 @@ HWND FindWindowByName(const std::string& which, const Context& context) {
         return IsWindow(context.lastWindow) ? context.lastWindow : nullptr;
     }
     if (which.rfind("class=", 0) == 0) {
-        return FindWindowA(which.c_str() + 6, nullptr);
+        return FindWindowW(ToWide(which.substr(6)).c_str(), nullptr);
     }
     if (which.rfind("hwnd=", 0) == 0) {
         long long handle = 0;
@@ -18,13 +18,13 @@ HWND FindWindowByName(const std::string& which, const Context& context) {
         HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
         return IsWindow(window) ? window : nullptr;
     }
-    return FindWindowA(nullptr, which.c_str());
+    return FindWindowW(nullptr, ToWide(which).c_str());
 }
 
 HWND RequireWindow(const std::string& which, const Context& context) {
     HWND window = FindWindowByName(which, context);
     if (window == nullptr) {
-        Fail("no window " + FromAnsi(which));
+        Fail("no window " + which);
     }
     return window;
 }

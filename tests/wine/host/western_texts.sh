@@ -28,7 +28,7 @@ dialog_picture() {
   conditions+=("$(pixel_is "$((x + 5)) $((y + 126))" 220,220,250)" "$(pixel_is "$((x + 454)) $((y + 100))" 250,250,250)")
   while read -r line; do
     IFS=, read -r l t _ <<<"$(field "$line" rect)"
-    if [ "$(field "$line" style)" = "$(printf '0x%x' $((0x50010000 | 0x08000000)))" ]; then
+    if [ $(($(field "$line" style) & 0x08000000)) != 0 ]; then  # WS_DISABLED: "..." while no file is chosen
       conditions+=("$(pixel_is "$((l + 1)) $((t + 10))" "$DISABLED_FRAME")")
     else
       conditions+=("$(pixel_is "$((l + 1)) $((t + 10))" "$FRAME")")
