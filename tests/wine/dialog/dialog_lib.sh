@@ -60,8 +60,8 @@ open_dialog() {
     $(for id in $CMD_SET $CMD_CAN $CMD_ETC; do pixel_is "$(button_at "$id" 1 10)" "$RING1_FRAME"; done)
 }
 
-# The open-file dialog, by a name the driver's arguments can carry on the bench.
-FILE_DIALOG=${FILE_DIALOG:-ﾌｧｲﾙを開く}
+# The title of "..."'s open-file dialog.
+FILE_DIALOG='ﾌｧｲﾙを開く'
 
 # open_file_dialog [PROGRAM]: opens the settings dialog (as open_dialog) and, with "MP3、WAV" chosen,
 # its open-file dialog.

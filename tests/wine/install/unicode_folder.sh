@@ -11,7 +11,6 @@ name=${QUORREL_FOLDER_NAME:?the folder under C:\\users\\Public}
 folder="C:\\users\\Public\\$name\\Quorrel"
 PUBLIC=$WINEPREFIX/drive_c/users/Public
 DIR=$PUBLIC/$name/Quorrel INI=$PUBLIC/$name/Quorrel/Quorrel.ini
-FILE_DIALOG='class=#32770'  # on the Western bench the driver's arguments cannot carry its title
 
 desktop=$(reg_values "$DESKTOP")
 saver_before=$(value_of "$desktop" SCRNSAVE.EXE) || saver_before=-
@@ -23,14 +22,10 @@ undo_install() {
   wine reg delete "$UNINSTALL" /f </dev/null >/dev/null 2>&1 || true
 }
 trap 'rc=$?; undo_install; (exit "$rc"); bench_finish' EXIT
-# The installer takes /D= unquoted, blanks and all: Wine quotes an argument with a blank, so the folder
-# goes as words, which it joins with blanks. (The driver's start would not quote it either, but its
-# arguments come in the code page.)
-read -r -a to_folder <<<"/D=$folder"
 
 # The wizard: welcome page, folder page with the folder from /D=, then the files and the last page.
-wine "$SETUP" "${to_folder[@]}" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 &
-BENCH_BACKGROUND+=($!)
+# The installer takes /D= unquoted, blanks and all, as the driver's start passes it (wine would quote it).
+drv_bg "$ARTIFACTS/wizard.txt" start "$(winpath "$SETUP")" "/D=$folder" -- wait-exit 120000
 wizard=$(drv wait-visible 'class=#32770' 15000 -- window last)
 next=$(drv children "hwnd=$(field "$wizard" handle)" | grep -E '^child .*class=Button .* id=1 ')
 read -r l t r b < <(field "$next" rect | tr ',' ' ')
@@ -43,6 +38,7 @@ run_box='スクリーン セーバーの設定を開く|Open the screen saver se
 wait_until 60 page_shows "$run_box" >/dev/null || fail "the wizard did not reach its last page: $(drv windows)"
 drv send "hwnd=$(field "$(page_shows "$run_box")" handle)" BM_CLICK -- \
   send "hwnd=$(field "$next" handle)" BM_CLICK -- wait-no-window "hwnd=$(field "$wizard" handle)" 10000 >/dev/null
+expect "$(wait_line "$ARTIFACTS/wizard.txt" '^exit code=' 10)" '^exit code=0$' "the wizard's end"
 cmp "$DIR/Quorrel.scr" "$QUORREL_HOST_PROGRAM" || fail "the wizard did not install into $folder"
 saver_names_installed >/dev/null
 uninstall
@@ -50,7 +46,8 @@ uninstall
 folder_gone() { [ ! -e "$PUBLIC/$name" ]; }
 wait_until 10 folder_gone || fail "the uninstaller left the folder it made"
 
-wine "$SETUP" /S "${to_folder[@]}" </dev/null >>"$ARTIFACTS/setup.txt" 2>&1 || fail "the silent install into $folder failed"
+out=$(drv start "$(winpath "$SETUP")" /S "/D=$folder" -- wait-exit 60000)
+expect "$out" '^exit code=0$' "the silent install into $folder"
 saver=$(saver_names_installed)
 LC_ALL=C grep -q '^[ -~]*$' <<<"$saver" || fail "SCRNSAVE.EXE is not plain ASCII: $saver"
 
