@@ -3,6 +3,7 @@
 // profile, program start, timers and process end. Implemented by Win32HostPlatform (host/win32), faked by
 // tests/host's FakeHostPlatform. Texts are UTF-8; the Windows implementation converts them at its edge.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Vantor_B {
@@ -36,6 +37,13 @@ struct HostPlatform {
     virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
 
     virtual bool CanOpenForReading(const std::string& path) = 0;
+    // The path as the code-page functions (profile, media control, sound) take it: itself where the
+    // system code page writes every character, else its short (8.3) form; nothing where the volume gives
+    // it no short form the code page writes. An existing file's short form; a file still to be made
+    // gets its folder's.
+    virtual std::optional<std::string> CodePagePath(const std::string& path) = 0;
+    // The long form of an existing path, so a stored short path shows by its name; else the path itself.
+    virtual std::string LongPath(const std::string& path) = 0;
     // The value up to its first NUL, as the platform puts it into a buffer of bufferSize bytes.
     virtual std::string ReadProfileValue(const std::string& section, const std::string& key,
                                          const std::string& path, uint32_t bufferSize) = 0;

@@ -18,7 +18,6 @@ SetCompressor /SOLID lzma
 !define PREVIOUS_ACTIVE "QuorrelPreviousScreenSaveActive"
 ; The topmost folder the install made for itself: the uninstaller removes the folders up to it, when empty.
 !define MADE_FOLDER "QuorrelMadeFolder"
-!define CP_JAPANESE 932
 !define SYNCHRONIZE_TERMINATE 0x00100001
 !define WAIT_OBJECT_0 0
 
@@ -48,11 +47,11 @@ BrandingText "Quorrel ${VERSION}"
 LangString OpenSettingsText ${LANG_ENGLISH} "Open the screen saver settings"
 LangString OpenSettingsText ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
 LangString FolderOutsideCodePageText ${LANG_ENGLISH} "Quorrel cannot run from this folder: its name holds \
-  characters that the language for non-Unicode programs cannot write.$\r$\n$\r$\n$INSTDIR$\r$\n$\r$\n\
-  Please choose another folder."
+  characters that the language for non-Unicode programs cannot write, and its drive gives it no short \
+  (8.3) name.$\r$\n$\r$\n$INSTDIR$\r$\n$\r$\nPlease choose another folder."
 LangString FolderOutsideCodePageText ${LANG_JAPANESE} "このフォルダーからは Quorrel を起動できません。\
-  フォルダー名に、Unicode 対応ではないプログラムの言語で書けない文字があります。$\r$\n$\r$\n$INSTDIR$\r$\n$\r$\n\
-  別のフォルダーを選んでください。"
+  フォルダー名に、Unicode 対応ではないプログラムの言語で書けない文字があり、ドライブが短い (8.3 形式の) 名前も\
+  付けません。$\r$\n$\r$\n$INSTDIR$\r$\n$\r$\n別のフォルダーを選んでください。"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Quorrel"
@@ -141,27 +140,36 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) the Quorre
 !insertmacro QUORREL_FUNCTIONS ""
 !insertmacro QUORREL_FUNCTIONS "un."
 
-Function .onInit
-  ; The settings dialog's texts are Japanese in code page 932; the screen saver itself runs anywhere.
-  System::Call 'kernel32::GetACP() i .R0'
-  ${If} $R0 != ${CP_JAPANESE}
-    MessageBox MB_OKCANCEL|MB_ICONINFORMATION "Quorrel's settings dialog is in Japanese: it shows its texts \
-      only where Japanese is the language for non-Unicode programs (Control Panel, Region, Administrative, \
-      Change system locale). The screen saver itself runs on this system as it is." /SD IDOK IDOK install
-    Quit
-    install:
+; $R0 = 1 when the system code page for non-Unicode programs writes $R1 unchanged; else as it was.
+Function CodePageWrites
+  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w R1, i -1, m .R6, i ${NSIS_MAX_STRLEN}, \
+    p 0, p 0) i .R7'
+  ${If} $R7 != 0
+  ${AndIf} $R6 S== $R1
+    StrCpy $R0 1
   ${EndIf}
 FunctionEnd
 
-; $R0 = 1 when the system code page for non-Unicode programs writes $INSTDIR unchanged, else 0: the
-; programs reach their files through the 8-bit entry points, and a name mangled there names no file.
+; $R0 = 1 when the programs can reach their files in $INSTDIR, else 0: where only the system code page
+; is taken (settings file, music), they go by the folder's name when that code page writes it, else by
+; its short (8.3) form. A folder not there yet is made for the test and taken away again, as only the
+; drive knows whether it gets a short name.
 Function CheckFolderCodePage
   StrCpy $R0 0
-  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0, w "$INSTDIR", i -1, m .R1, i ${NSIS_MAX_STRLEN}, \
-    p 0, p 0) i .R2'
-  ${If} $R2 != 0
-  ${AndIf} $R1 S== $INSTDIR
-    StrCpy $R0 1
+  StrCpy $R1 $INSTDIR
+  Call CodePageWrites
+  ${If} $R0 == 1
+    Return
+  ${EndIf}
+  Call FindFolderToMake
+  CreateDirectory $INSTDIR
+  GetFullPathName /SHORT $R1 $INSTDIR
+  ${If} $R1 != ""
+    Call CodePageWrites
+  ${EndIf}
+  ${If} $R4 != ""
+    StrCpy $R3 $INSTDIR
+    Call RemoveInstallFolders
   ${EndIf}
 FunctionEnd
 

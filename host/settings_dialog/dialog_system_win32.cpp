@@ -35,26 +35,27 @@ std::optional<std::string> ChooseFile(HWND owner, const std::string& filterDescr
                                       const std::string& filterPattern, const std::string& title,
                                       uint32_t capacity) {
     // Description, NUL, pattern, NUL; the string's own terminator ends the list.
-    const std::string filter = ToAnsi(filterDescription) + '\0' + ToAnsi(filterPattern) + '\0';
-    const std::string ansiTitle = ToAnsi(title);
-    std::vector<char> file(capacity + 1, '\0');
-    std::vector<char> fileTitle(capacity + 1, '\0');
-    OPENFILENAMEA request{};
+    const std::wstring filter = ToWide(filterDescription) + L'\0' + ToWide(filterPattern) + L'\0';
+    const std::wstring wideTitle = ToWide(title);
+    // The answer in UTF-16: a name the system code page cannot write comes through as it is.
+    std::vector<wchar_t> file(capacity + 1, L'\0');
+    std::vector<wchar_t> fileTitle(capacity + 1, L'\0');
+    OPENFILENAMEW request{};
     // The older, smaller structure: the fields added after it (places bar, flags) are not asked for.
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     request.hwndOwner = owner;
-    request.hInstance = GetModuleHandleA(nullptr);
+    request.hInstance = GetModuleHandleW(nullptr);
     request.lpstrFilter = filter.c_str();
     request.lpstrFile = file.data();
     request.nMaxFile = capacity;
     request.lpstrFileTitle = fileTitle.data();
     request.nMaxFileTitle = capacity;
-    request.lpstrTitle = ansiTitle.c_str();
-    Vantor_B::LastApiResult = GetOpenFileNameA(&request);
+    request.lpstrTitle = wideTitle.c_str();
+    Vantor_B::LastApiResult = GetOpenFileNameW(&request);
     if (Vantor_B::LastApiResult <= 0) {
         return std::nullopt;
     }
-    return FromAnsi(file.data());
+    return FromWide(file.data());
 }
 
 size_t CodePageLength(const std::string& text) {

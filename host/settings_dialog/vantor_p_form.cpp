@@ -1,6 +1,7 @@
 #include "vantor_p_form.h"
 
 #include "host_names.h"
+#include "host_platform.h"
 #include "placement.h"
 #include "repeat_track.h"
 #include "vantor_b.h"
@@ -38,7 +39,7 @@ void Form::Form_Load() {
     for (const std::string& item : TrackList()) {
         controls_.AddRepeatItem(item);
     }
-    controls_.SetFileCaption(settings_.bgmFile);
+    controls_.SetFileCaption(Vantor_B::Platform().LongPath(settings_.bgmFile));
     int32_t x = 0;
     int32_t y = 0;
     controls_.GetCursorPos(x, y);  // a failed query leaves the anchor at the screen's top-left corner
@@ -84,15 +85,32 @@ void Form::Cmd_BGM_Click() {
     if (!file) {
         return;
     }
-    // Taken, such a name would show as chosen and then never play: the choice stays as it was. One that
-    // fills the whole buffer was cut there by the system.
-    if (!Vantor_B::FileExists(*file)) {
-        const bool cut = controls_.CodePageLength(*file) + 1 >= FileBufferCapacity;
-        controls_.ShowMessage(*file + (cut ? FileTooLongMessage : FileMissingMessage), Vantor_B::kAppTitle);
-        return;
+    if (const std::optional<std::string> stored = StoredForm(*file)) {
+        settings_.bgmFile = *stored;
+        controls_.SetFileCaption(*file);
     }
-    settings_.bgmFile = *file;
-    controls_.SetFileCaption(settings_.bgmFile);
+}
+
+// The settings file holds code-page text: a name the code page cannot write is stored by its short form.
+// A file that cannot be stored whole is refused with the reason, and the choice stays as it was: taken,
+// it would show as chosen and then never play.
+std::optional<std::string> Form::StoredForm(const std::string& file) {
+    if (!Vantor_B::FileExists(file)) {
+        return Refused(file, FileMissingMessage);
+    }
+    const std::optional<std::string> stored = Vantor_B::Platform().CodePagePath(file);
+    if (!stored) {
+        return Refused(file, FileNoShortNameMessage);
+    }
+    if (controls_.CodePageLength(*stored) > StoredPathLimit) {
+        return Refused(file, FileTooLongMessage);
+    }
+    return stored;
+}
+
+std::nullopt_t Form::Refused(const std::string& file, const char* reason) {
+    controls_.ShowMessage(file + reason, Vantor_B::kAppTitle);
+    return std::nullopt;
 }
 
 void Form::Cmd_Set_Click() {

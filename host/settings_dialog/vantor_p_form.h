@@ -19,12 +19,18 @@ enum class MousePointer { Default = 0, Hourglass = 11 };
 inline constexpr char FileFilterDescription[] = "BGMﾌｧｲﾙ (MP3 WAV)";
 inline constexpr char FileFilterPattern[] = "*.MP3;*.WAV";
 inline constexpr char FileDialogTitle[] = "ﾌｧｲﾙを開く";
-inline constexpr uint32_t FileBufferCapacity = 255;
+// Characters of the open-file dialog's answer: as long a path as the system allows.
+inline constexpr uint32_t FileBufferCapacity = 32768;
+// Bytes of the longest music path the settings file gives back whole.
+inline constexpr size_t StoredPathLimit = 254;
 // Follows the settings file's path when "設定" could not store the choice.
 inline constexpr char StoreFailedMessage[] = "に設定を保存できません！";
-// Follow the chosen file's name when "..." cannot take it because it names no file: as it stands, or
-// because the system cut it to the file buffer (254 bytes and the NUL; the settings file keeps 255).
+// Follow the chosen file's name when "..." cannot take it: it names no file; its name holds characters
+// the system code page cannot write and the drive gives it no short name; its path, as stored, is longer
+// than the settings file keeps.
 inline constexpr char FileMissingMessage[] = "が見つかりません！";
+inline constexpr char FileNoShortNameMessage[] =
+    "は設定できません！名前にｼｽﾃﾑのｺｰﾄﾞﾍﾟｰｼﾞで書けない文字があり、ﾄﾞﾗｲﾌﾞに短い名前(8.3形式)もありません";
 inline constexpr char FileTooLongMessage[] = "はﾊﾟｽが長すぎます！(半角254文字まで)";
 
 // The form's window, its controls and what it asks of the system over that window, as the behaviour
@@ -54,7 +60,7 @@ class DialogControls {
 
     // False when the position cannot be read; the point is then left as it was.
     virtual bool GetCursorPos(int32_t& x, int32_t& y) = 0;
-    // The chosen file's full path, nothing when the user cancelled.
+    // The chosen file's full path as the system names it, nothing when the user cancelled.
     virtual std::optional<std::string> ChooseFile(const std::string& filterDescription,
                                                   const std::string& filterPattern, const std::string& title,
                                                   uint32_t capacity) = 0;
@@ -98,6 +104,8 @@ class Form {
     void SelectKind(int index);
     void ApplyKind();
     bool StoreSettings();
+    std::optional<std::string> StoredForm(const std::string& file);
+    std::nullopt_t Refused(const std::string& file, const char* reason);
 
     DialogControls& controls_;
     Settings settings_;

@@ -21,42 +21,79 @@ RECT RectOf(const Vantor_B::WindowRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// The running program's path in the system code page; empty when it cannot be read.
-std::string ProgramPath() {
-    std::vector<char> name(MAX_PATH);
+// The running program's path; empty when it cannot be read.
+std::wstring ProgramPath() {
+    std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0) {
             return {};
         }
         if (length < name.size()) {
-            return std::string(name.data(), length);
+            return std::wstring(name.data(), length);
         }
         name.resize(name.size() * 2);
     }
 }
 
-// The short (8.3) form of an existing path; empty when the system gives none.
-std::string ShortPath(const std::string& path) {
-    const DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0);
+// What one of GetShortPathNameW and GetLongPathNameW makes of an existing path; empty when it fails.
+using PathConversion = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+std::wstring ConvertedPath(PathConversion convert, const std::wstring& path) {
+    const DWORD size = convert(path.c_str(), nullptr, 0);
     if (size == 0) {
         return {};
     }
-    std::vector<char> name(size);
-    const DWORD length = GetShortPathNameA(path.c_str(), name.data(), size);
-    return length == 0 || length >= size ? std::string() : std::string(name.data(), length);
+    std::vector<wchar_t> name(size);
+    const DWORD length = convert(path.c_str(), name.data(), size);
+    return length == 0 || length >= size ? std::wstring() : std::wstring(name.data(), length);
+}
+
+std::wstring ShortPath(const std::wstring& path) {
+    return ConvertedPath(&GetShortPathNameW, path);
+}
+
+// A file still to be made (the first settings file) has no short form of its own: its folder's then.
+std::wstring ShortPathToBe(const std::wstring& path) {
+    const std::wstring whole = ShortPath(path);
+    const size_t slash = path.find_last_of(L'\\');
+    if (!whole.empty() || slash == std::wstring::npos) {
+        return whole;
+    }
+    const std::wstring folder = ShortPath(path.substr(0, slash));
+    return folder.empty() ? std::wstring() : folder + path.substr(slash);
+}
+
+bool CodePageWrites(const std::string& text) {
+    return FromAnsi(ToAnsi(text)) == text;
+}
+
+std::optional<std::string> PathForCodePage(const std::string& path) {
+    if (CodePageWrites(path)) {
+        return path;
+    }
+    const std::string shortPath = FromWide(ShortPathToBe(ToWide(path)));
+    if (shortPath.empty() || !CodePageWrites(shortPath)) {
+        return std::nullopt;
+    }
+    return shortPath;
+}
+
+// Where the path has no form the code page writes, the mangled one: the call then fails as for a
+// missing file.
+std::string ProfilePath(const std::string& path) {
+    return ToAnsi(PathForCodePage(path).value_or(path));
 }
 
 }  // namespace
 
 std::string Win32HostPlatform::ArgumentText() {
-    const std::string program = ProgramPath();
-    return Vantor_B::ArgumentsAfterProgramName(FromAnsi(GetCommandLineA()),
-                                               {FromAnsi(program), FromAnsi(ShortPath(program))});
+    const std::wstring program = ProgramPath();
+    return Vantor_B::ArgumentsAfterProgramName(FromWide(GetCommandLineW()),
+                                               {FromWide(program), FromWide(ShortPath(program))});
 }
 
 std::string Win32HostPlatform::HostFolder() {
-    const std::string path = FromAnsi(ProgramPath());
+    const std::string path = FromWide(ProgramPath());
     const size_t slash = path.find_last_of('\\');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
@@ -103,7 +140,7 @@ void Win32HostPlatform::ShowMessage(const std::string& text, const std::string& 
 }
 
 bool Win32HostPlatform::CanOpenForReading(const std::string& path) {
-    HANDLE file = CreateFileA(ToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
@@ -112,30 +149,39 @@ bool Win32HostPlatform::CanOpenForReading(const std::string& path) {
     return true;
 }
 
+std::optional<std::string> Win32HostPlatform::CodePagePath(const std::string& path) {
+    return PathForCodePage(path);
+}
+
+std::string Win32HostPlatform::LongPath(const std::string& path) {
+    const std::wstring longPath = ConvertedPath(&GetLongPathNameW, ToWide(path));
+    return longPath.empty() ? path : FromWide(longPath);
+}
+
 std::string Win32HostPlatform::ReadProfileValue(const std::string& section, const std::string& key,
                                                 const std::string& path, uint32_t bufferSize) {
     std::vector<char> value(bufferSize, '\0');
     GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), "", value.data(), bufferSize,
-                             ToAnsi(path).c_str());
+                             ProfilePath(path).c_str());
     return FromAnsi(value.data());
 }
 
 int32_t Win32HostPlatform::WriteProfileValue(const std::string& section, const std::string& key,
                                              const std::string& value, const std::string& path) {
     return WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), ToAnsi(value).c_str(),
-                                      ToAnsi(path).c_str());
+                                      ProfilePath(path).c_str());
 }
 
 void Win32HostPlatform::StartProgram(const std::string& path, const std::string& windowTitle) {
-    const std::string program = ToAnsi(path);
+    const std::wstring program = ToWide(path);
     // The quoted name alone: the program sees no arguments, and a folder with blanks still works.
-    std::string commandLine = '"' + program + '"';
-    STARTUPINFOA startup{};
+    std::wstring commandLine = L'"' + program + L'"';
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return;
     }

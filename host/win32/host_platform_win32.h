@@ -1,6 +1,7 @@
 #pragma once
-// The host's platform on Windows: user32, kernel32 and the profile functions. What is shown goes through the
-// wide ("W") entry points; the profile functions take the system code page.
+// The host's platform on Windows: user32 and kernel32. What is shown, files and programs go through the
+// wide ("W") entry points; the profile functions, which take only the system code page, get a path it
+// writes.
 #include "host_platform.h"
 
 class Win32HostPlatform : public Vantor_B::HostPlatform {
@@ -17,6 +18,8 @@ class Win32HostPlatform : public Vantor_B::HostPlatform {
     int32_t ShowCursor(bool show) override;
     void ShowMessage(const std::string& text, const std::string& title) override;
     bool CanOpenForReading(const std::string& path) override;
+    std::optional<std::string> CodePagePath(const std::string& path) override;
+    std::string LongPath(const std::string& path) override;
     std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& path,
                                  uint32_t bufferSize) override;
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,

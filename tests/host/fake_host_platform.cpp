@@ -45,6 +45,16 @@ bool FakeHostPlatform::CanOpenForReading(const std::string& path) {
     return readableFiles.count(path) != 0;
 }
 
+std::optional<std::string> FakeHostPlatform::CodePagePath(const std::string& path) {
+    const auto found = codePagePaths.find(path);
+    return found == codePagePaths.end() ? path : found->second;
+}
+
+std::string FakeHostPlatform::LongPath(const std::string& path) {
+    const auto found = longPaths.find(path);
+    return found == longPaths.end() ? path : found->second;
+}
+
 std::string FakeHostPlatform::ReadProfileValue(const std::string& section, const std::string& key,
                                                const std::string& path, uint32_t bufferSize) {
     const auto found = profile.find(section + "|" + key + "|" + path);

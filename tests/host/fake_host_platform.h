@@ -1,6 +1,7 @@
 #pragma once
 // A host platform that records every call as a line of text and answers from plain fields.
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ struct FakeHostPlatform : Vantor_B::HostPlatform {
     double twipsPerPixel = 15;
     int32_t cursorCount = 0;
     std::set<std::string> readableFiles;
+    // A path's form for the code-page functions where it is not the path itself (nothing: none).
+    std::map<std::string, std::optional<std::string>> codePagePaths;
+    // A path's long form where it is not the path itself.
+    std::map<std::string, std::string> longPaths;
     std::map<std::string, std::string> profile;  // "section|key|path" -> value
     int32_t writeResult = 1;
     std::string failingKey;  // writes of this key fail and store nothing
@@ -35,6 +40,8 @@ struct FakeHostPlatform : Vantor_B::HostPlatform {
     int32_t ShowCursor(bool show) override;
     void ShowMessage(const std::string& text, const std::string& title) override;
     bool CanOpenForReading(const std::string& path) override;
+    std::optional<std::string> CodePagePath(const std::string& path) override;
+    std::string LongPath(const std::string& path) override;
     std::string ReadProfileValue(const std::string& section, const std::string& key, const std::string& path,
                                  uint32_t bufferSize) override;
     int32_t WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,

@@ -309,40 +309,62 @@ TEST(Form, FileChoiceTakesTheChosenPathOrKeepsTheOldOne) {
         EXPECT_EQ(d.bgmFile, expectedFile);
         EXPECT_EQ(d.controls.fileCaption, expectedFile);
         EXPECT_EQ(d.bgmKind, 2);
-        EXPECT_EQ(d.Take().front(), "ChooseFile BGMﾌｧｲﾙ (MP3 WAV)|*.MP3;*.WAV|ﾌｧｲﾙを開く|255");
+        EXPECT_EQ(d.Take().front(), "ChooseFile BGMﾌｧｲﾙ (MP3 WAV)|*.MP3;*.WAV|ﾌｧｲﾙを開く|32768");
     }
 }
 
-TEST(Form, FileChoiceThatNamesNoFileIsRefusedWithAMessageSayingWhy) {
+TEST(Form, FileChoiceIsStoredInTheCodePageOrRefusedWithAMessageSayingWhy) {
     const std::string prefix = "C:\\Music\\";
     const std::string fills = prefix + std::string(254 - prefix.size() - 4, 'a') + ".mp3";
-    const std::string shorter = prefix + std::string(253 - prefix.size() - 4, 'a') + ".mp3";
+    const std::string over = prefix + std::string(255 - prefix.size() - 4, 'a') + ".mp3";
+    const std::string odd = "C:\\Music\\Café ♫.wav";
+    const std::string oddShort = "C:\\Music\\CAFE~1.WAV";
+    std::string oddLong = prefix;  // 300 characters, but stored by its short form
+    for (int i = 0; i < 290; ++i) {
+        oddLong += "♫";
+    }
+    oddLong += ".wav";
     const struct {
         std::string chosen;
         bool exists;
+        std::optional<std::string> codePagePath;  // as the platform gives it
+        std::string stored;                       // empty: refused
         std::string message;
     } cases[] = {
-        {"C:\\Music\\Cafe u ?.mp3", false, "C:\\Music\\Cafe u ?.mp3が見つかりません！"},
-        {shorter, false, shorter + "が見つかりません！"},
-        {fills, false, fills + "はﾊﾟｽが長すぎます！(半角254文字まで)"},
-        {fills, true, ""},
+        {prefix + "gone.mp3", false, prefix + "gone.mp3", "", prefix + "gone.mp3が見つかりません！"},
+        {odd, true, oddShort, oddShort, ""},
+        {odd, true, std::nullopt, "",
+         odd + "は設定できません！名前にｼｽﾃﾑのｺｰﾄﾞﾍﾟｰｼﾞで書けない文字があり、ﾄﾞﾗｲﾌﾞに短い名前(8.3形式)"
+               "もありません"},
+        {fills, true, fills, fills, ""},
+        {over, true, over, "", over + "はﾊﾟｽが長すぎます！(半角254文字まで)"},
+        {oddLong, true, oddShort, oddShort, ""},
     };
-    for (const auto& [chosen, exists, message] : cases) {
+    for (const auto& [chosen, exists, codePagePath, stored, message] : cases) {
         Dialog d(2, 0, "C:\\old.mp3");
         d.form.Form_Load();
         d.controls.chosenFile = chosen;
         if (exists) {
             d.platform.readableFiles = {chosen};
         }
+        d.platform.codePagePaths = {{chosen, codePagePath}};
         d.Take();
         d.Click(d.cmdBgm);
         const Log log = d.Take();
-        const std::string expectedFile = message.empty() ? chosen : "C:\\old.mp3";
-        EXPECT_EQ(d.bgmFile, expectedFile) << chosen;
-        EXPECT_EQ(d.controls.fileCaption, expectedFile) << chosen;
+        EXPECT_EQ(d.bgmFile, stored.empty() ? "C:\\old.mp3" : stored) << chosen;
+        // The label shows the file by the name it was chosen by.
+        EXPECT_EQ(d.controls.fileCaption, stored.empty() ? "C:\\old.mp3" : chosen) << chosen;
         EXPECT_EQ(log.back(), message.empty() ? "SetFileCaption " + chosen
                                               : "ShowMessage Quorrel (ScreenSaver): " + message);
     }
+}
+
+TEST(Form, StoredShortPathShowsByItsLongName) {
+    Dialog d(2, 0, "C:\\Music\\CAFE~1.WAV");
+    d.platform.longPaths = {{"C:\\Music\\CAFE~1.WAV", "C:\\Music\\Café ♫.wav"}};
+    d.form.Form_Load();
+    EXPECT_EQ(d.controls.fileCaption, "C:\\Music\\Café ♫.wav");
+    EXPECT_EQ(d.bgmFile, "C:\\Music\\CAFE~1.WAV");
 }
 
 TEST(Form, FileButtonDoesNothingWhileDisabled) {

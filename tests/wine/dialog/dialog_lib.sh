@@ -21,17 +21,31 @@ write_ini() {
   printf '[Section]\r\nBGM区分=%s\r\nBGMﾘﾋﾟｰﾄ=%s\r\nBGMﾌｧｲﾙ=%s\r\n' "$1" "$2" "$3" | iconv -f UTF-8 -t CP932 >"$INI"
 }
 
+# type_text TEXT: ASCII at xdotool's pace; any other character needs a keymap change, which Wine takes
+# in only when given time.
+type_text() {
+  local text=$1 c
+  while [ -n "$text" ]; do
+    c=${text:0:1} text=${text:1}
+    if [ "$(printf %s "$c" | LC_ALL=C wc -c)" = 1 ]; then
+      xdotool type "$c"
+    else
+      xdotool type --delay 150 "$c"
+    fi
+  done
+}
+
 # The settings file as UTF-8 text without CRs.
 ini_text() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r'; }
 
-# open_dialog ARG: starts the program and waits for the visible, painted dialog; sets DIALOG_LINE,
-# CHILDREN and the client origins DIALOG_X/Y and PANEL_X/Y. A driver in the background holds the
-# process until wait_closed.
+# open_dialog ARG [PROGRAM]: starts the program (Windows path, by default Quorrel.scr in FOLDER) and waits
+# for the visible, painted dialog; sets DIALOG_LINE, CHILDREN and the client origins DIALOG_X/Y and
+# PANEL_X/Y. A driver in the background holds the process until wait_closed.
 open_dialog() {
   local out panel
   xdotool mousemove 0 0  # off the dialog: no button starts highlighted
   DIALOG_LOG=$(mktemp "$ARTIFACTS/dialog.XXXXXX")
-  drv_bg "$DIALOG_LOG" start "$(winpath "$FOLDER/Quorrel.scr")" "$1" -- wait-visible "$TITLE" 20000 -- \
+  drv_bg "$DIALOG_LOG" start "${2:-$(winpath "$FOLDER/Quorrel.scr")}" "$1" -- wait-visible "$TITLE" 20000 -- \
     children last -- client-origin last -- wait-exit 600000 -- wait-no-window "$TITLE" 10000
   out=$(wait_line "$DIALOG_LOG" '^client-origin ' 30)
   DIALOG_X=$(field "$out" x) DIALOG_Y=$(field "$out" y)
@@ -44,6 +58,24 @@ open_dialog() {
   shown_within 30000 "the dialog's first paint" "$(pixel_is "$(dialog_at 5 126)" 220,220,250)" \
     "$(pixel_is "$(panel_at 440 82)" 250,250,250)" \
     $(for id in $CMD_SET $CMD_CAN $CMD_ETC; do pixel_is "$(button_at "$id" 1 10)" "$RING1_FRAME"; done)
+}
+
+# The title of "..."'s open-file dialog.
+FILE_DIALOG='ﾌｧｲﾙを開く'
+
+# open_file_dialog [PROGRAM]: opens the settings dialog (as open_dialog) and, with "MP3、WAV" chosen,
+# its open-file dialog.
+open_file_dialog() {
+  open_dialog /c "$@"
+  click_at $(panel_at 26 102)
+  shown "MP3、WAV chosen" $(mark 2 1)  # "..." takes clicks only now
+  click_at $(button_centre $CMD_BGM)
+  drv wait-visible "$FILE_DIALOG" 15000 >/dev/null
+  # Typing goes where the focus is: the file name box (1148) once the dialog has set it.
+  for _ in $(seq 100); do
+    [ "$(drv focus "$FILE_DIALOG")" = 'focus id=1148' ] && break
+    sleep 0.1
+  done
 }
 
 # The dialog has gone and its process has ended.
@@ -71,6 +103,10 @@ button_centre() {
   echo "$(((l + r) / 2)) $(((t + b) / 2))"
 }
 panel_at() { echo "$((PANEL_X + $1)) $((PANEL_Y + $2))"; }
+# The screen region (WxH+X+Y) inside the file label's border, where the music file is shown.
+file_label() { echo "353x27+$((PANEL_X + 70))+$((PANEL_Y + 117))"; }
+# label_picture NAME: a screenshot NAME, and a digest of the file label's pixels in it.
+label_picture() { convert "$(screenshot "$1")" -crop "$(file_label)" +repage rgb:- | md5sum; }
 dialog_at() { echo "$((DIALOG_X + $1)) $((DIALOG_Y + $2))"; }
 
 # Real input on the virtual display; the tests then wait for what it changes.

@@ -1,5 +1,6 @@
 // The settings helpers on the real profile functions: writes the three keys the way the settings dialog
-// does, beside this program, then reads them back and loads them. Prints one line per failed check.
+// does, beside this program, then reads them back and loads them. The music lies in a folder beside this
+// program's. Prints one line per failed check.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,7 +27,8 @@ int main() {
     static Win32HostPlatform platform;
     Vantor_B::UsePlatform(platform);
 
-    const std::string folder = platform.HostFolder() + "\\曲 フォルダ";
+    const std::string hostFolder = platform.HostFolder();
+    const std::string folder = hostFolder.substr(0, hostFolder.find_last_of('\\')) + "\\曲 フォルダ";
     const std::string musicFile = folder + "\\海の歌.mp3";
     CreateDirectoryA(ToAnsi(folder).c_str(), nullptr);
     HANDLE file =
