@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
         PinClock(*options.clockMs);
     }
     SaverRun run;
-    if (const std::string failure = StartSaver(run, options, std::getenv(kOwnStretchVariable) != nullptr);
+    if (const std::string failure =
+            StartSaver(run, options, OwnStretchForced(std::getenv(kOwnStretchVariable)));
         !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;

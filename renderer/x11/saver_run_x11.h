@@ -24,10 +24,6 @@ struct RunEnd {
     int signal = 0;
 };
 
-// Set (to anything): the frame is stretched and converted here even where the server could scale it.
-// Meant for the tests and the bench, which compare the two ways.
-inline constexpr char kOwnStretchVariable[] = "QUORREL_OWN_STRETCH";
-
 struct SaverRun {
     TargetWindow target;
     // The server scales the frame when it can; otherwise the image takes the frame stretched here.
