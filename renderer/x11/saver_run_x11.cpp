@@ -11,7 +11,7 @@ namespace {
 
 void EndRun(SaverRun& run, int status) {
     if (!run.end) {
-        run.end = RunEnd{status, 0};
+        run.end = status;
     }
 }
 
@@ -130,10 +130,10 @@ void HandleSaverEvent(SaverRun& run, XEvent& event) {
     }
 }
 
-RunEnd FreeSaver(SaverRun& run) {
+int FreeSaver(SaverRun& run) {
     // Leaves the window as it is and the server with nothing of ours.
     run.serverScale.Release();
     run.image.Release();
     XCloseDisplay(run.target.display);
-    return run.end.value_or(RunEnd{});
+    return run.end.value_or(0);
 }

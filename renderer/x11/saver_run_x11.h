@@ -18,12 +18,6 @@
 #include "server_scale_x11.h"
 #include "target_window_x11.h"
 
-// How a run ended: with an exit status, or by a stop signal (non-zero), which the program ends by.
-struct RunEnd {
-    int status = 0;
-    int signal = 0;
-};
-
 struct SaverRun {
     TargetWindow target;
     // The server scales the frame when it can; otherwise the image takes the frame stretched here.
@@ -39,8 +33,8 @@ struct SaverRun {
     FrameRate frameRate;
     FrameClock::duration frameDelay{};
     FrameClock::time_point frameDue{};
-    // Set once the run is over.
-    std::optional<RunEnd> end;
+    // Set once the run is over: the program's exit status.
+    std::optional<int> end;
 };
 
 // Opens the display and the window the options name, with the server scaling the frame where it offers
@@ -51,5 +45,5 @@ std::string StartSaver(SaverRun& run, const SaverOptions& options, bool ownStret
 void DrawSaverFrame(SaverRun& run, const PaletteEntry* frame);
 // Reacts to an event of the window's: a new size, its end, a key or a close request.
 void HandleSaverEvent(SaverRun& run, XEvent& event);
-// Lets go of the image and the display, and says how the run ended.
-RunEnd FreeSaver(SaverRun& run);
+// Lets go of the image and the display; the program's exit status.
+int FreeSaver(SaverRun& run);
