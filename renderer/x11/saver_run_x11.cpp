@@ -114,7 +114,8 @@ void HandleSaverEvent(SaverRun& run, XEvent& event) {
             }
             break;
         case ClientMessage:
-            if (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
+            if (target.own && event.xclient.message_type == target.protocols &&
+                static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
                 EndRun(run, 0);
             }
             break;
