@@ -8,6 +8,7 @@
 #include "clock_and_seed.h"
 #include "figure.h"
 #include "frame.h"
+#include "frame_changes.h"
 #include "frame_stretch.h"
 #include "noise.h"
 #include "palettes.h"
@@ -64,6 +65,19 @@ void DrawFigureBench(benchmark::State& state) {
         DrawFigure();
         benchmark::ClobberMemory();
     }
+}
+
+// The frame and the areas of it that can differ from the frame before, as quorrel sends them.
+void FrameChangesBench(benchmark::State& state) {
+    FrameChanges changes;
+    size_t areas = 0;
+    for (auto _ : state) {
+        DrawFigure();
+        areas += changes.Next(DrawnSprites).size();
+        benchmark::ClobberMemory();
+    }
+    state.counters["areas"] =
+        benchmark::Counter(static_cast<double>(areas), benchmark::Counter::kAvgIterations);
 }
 
 void DrawFigureSse2Bench(benchmark::State& state) {
@@ -142,6 +156,7 @@ int main(int argc, char** argv) {
     Register(kReferenceFrame, ReferenceFrameBench);
     Register("production/DrawFigure", DrawFigureBench);
     Register("production/DrawFigure/sse2", DrawFigureSse2Bench);
+    Register("production/DrawFigure+FrameChanges", FrameChangesBench);
     Register("production/BuildPalettes", BuildPalettesBench);
     Register(kProductionFrame, FrameBench);
     Register("x11/stretch/1920x1080", StretchBench);
