@@ -6,7 +6,6 @@
 #include "clock_and_seed.h"
 #include "frame_wait.h"
 #include "render_window_x11.h"
-#include "run_renderer.h"
 #include "saver_options.h"
 
 int main(int argc, char** argv) {
@@ -30,13 +29,14 @@ int main(int argc, char** argv) {
     if (options.clockMs) {
         PinClock(*options.clockMs);
     }
-    if (const std::string failure = PrepareRenderWindow(options, std::getenv(kOwnStretchVariable) != nullptr);
+    SaverRun run;
+    if (const std::string failure = StartSaver(run, options, std::getenv(kOwnStretchVariable) != nullptr);
         !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;
     }
-    RunRenderer();
-    const RunEnd end = CloseRenderWindow();
+    RunRendererOn(run);
+    const RunEnd end = FreeSaver(run);
     if (end.signal != 0) {
         // Daemons tell a program's own end from the end they asked for by the status: the signal's.
         std::signal(end.signal, SIG_DFL);
