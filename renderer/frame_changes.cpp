@@ -15,7 +15,7 @@ constexpr int32_t kBridgedCells = 1;
 
 }  // namespace
 
-const std::vector<FrameArea>& FrameChanges::Next(const FigureSprites& drawn) {
+const std::vector<PixelArea>& FrameChanges::Next(const FigureSprites& drawn) {
     areas_.clear();
     if (started_ && std::memcmp(&drawn, &last_, sizeof drawn) == 0) {
         return areas_;

@@ -9,8 +9,8 @@
 #include "figure.h"
 #include "frame.h"
 
-// A rectangle of frame pixels.
-struct FrameArea {
+// A rectangle of pixels: of the frame, or of a window that shows it.
+struct PixelArea {
     int32_t x;
     int32_t y;
     int32_t width;
@@ -22,7 +22,7 @@ class FrameChanges {
     // The parts of the frame DrawFigure has just drawn (its record drawn) that can differ from the frame
     // this was last given, as rectangles that do not overlap: the whole frame the first time, none when
     // the two frames are the same.
-    const std::vector<FrameArea>& Next(const FigureSprites& drawn);
+    const std::vector<PixelArea>& Next(const FigureSprites& drawn);
 
     // Sprites are marked on cells of this many pixels a side; the areas follow the cells.
     static constexpr int32_t kCellSize = 4;
@@ -39,5 +39,5 @@ class FrameChanges {
     Cover lastCover_{};
     Cover cover_{};
     Cover either_{};
-    std::vector<FrameArea> areas_;
+    std::vector<PixelArea> areas_;
 };

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         PinClock(*options.clockMs);
     }
     SaverRun run;
+    run.wholeFramesOnly = std::getenv(kWholeFramesVariable) != nullptr;
     if (const std::string failure = StartSaver(run, options, std::getenv(kOwnStretchVariable) != nullptr);
         !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
