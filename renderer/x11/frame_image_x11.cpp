@@ -1,6 +1,7 @@
 #include "frame_image_x11.h"
 
 #include <X11/Xutil.h>
+#include <signal.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -29,13 +30,7 @@ bool FrameImage::MakeShared(Visual* visual, int depth, int32_t width, int32_t he
         return false;
     }
     const size_t bytes = Stride() * static_cast<size_t>(height);
-    segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    shared_ = segment_.shmid >= 0 && AttachSegment();
-    if (segment_.shmid >= 0) {
-        // Marked for removal at once: the segment goes with the last process attached, however it ends.
-        shmctl(segment_.shmid, IPC_RMID, nullptr);
-    }
-    if (!shared_) {
+    if (!MakeSegment(bytes) || !AttachSegment()) {
         DestroyImage();
         return false;
     }
@@ -43,20 +38,41 @@ bool FrameImage::MakeShared(Visual* visual, int depth, int32_t width, int32_t he
     return true;
 }
 
-bool FrameImage::AttachSegment() {
-    void* address = shmat(segment_.shmid, nullptr, 0);
+bool FrameImage::MakeSegment(size_t bytes) {
+    // Marked for removal as soon as it is attached, so the segment goes with the last process attached
+    // however this one ends; the stop signals wait meanwhile, which makes no server call. The server
+    // attaches it marked, as Linux allows.
+    sigset_t stops;
+    sigset_t before;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGTERM);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stops, &before);
+    void* address = reinterpret_cast<void*>(-1);
+    segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (segment_.shmid >= 0) {
+        address = shmat(segment_.shmid, nullptr, 0);
+        shmctl(segment_.shmid, IPC_RMID, nullptr);
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
     if (address == reinterpret_cast<void*>(-1)) {
         return false;
     }
     segment_.shmaddr = image_->data = static_cast<char*>(address);
+    return true;
+}
+
+bool FrameImage::AttachSegment() {
     segment_.readOnly = False;
     const Bool attached = XShmAttach(display_, &segment_);
     XSync(display_, False);
     if (!attached || TakeXError()) {
         sharingRefused_ = true;
-        shmdt(address);
+        shmdt(segment_.shmaddr);
         return false;
     }
+    shared_ = true;
     return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // An image the client writes and the X server reads (the window-sized stretched frame, or the frame
 // itself for the server to scale): in memory shared with the server when it offers that (MIT-SHM), an
-// ordinary client-side image otherwise. The segment is marked for
-// removal as soon as it is attached, so it goes with the process however that ends.
+// ordinary client-side image otherwise. The segment is marked for removal as soon as it is attached, so
+// it goes with the process however that ends.
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 
@@ -30,6 +30,7 @@ class FrameImage {
 
   private:
     bool MakeShared(Visual* visual, int depth, int32_t width, int32_t height);
+    bool MakeSegment(size_t bytes);
     bool AttachSegment();
     bool MakePlain(Visual* visual, int depth, int32_t width, int32_t height);
     void DestroyImage();

@@ -4,16 +4,24 @@
 
 namespace {
 
-// The source index whose span covers destination index i out of count.
+// The frame index under the centre of each of count window indices, as the server's nearest filter
+// finds it: the centre i + 1/2 times the step, the product's fraction rounded to 16 bits (halves up),
+// then the smallest fixed step less, so that a centre on a boundary takes the pixel before it.
 std::vector<int32_t> NearestIndices(int32_t count, int32_t sourceCount) {
+    const int64_t step = FrameStep(sourceCount, count);
+    const int64_t firstCentre = (step + 1) / 2;
     std::vector<int32_t> indices(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
-        indices[i] = static_cast<int32_t>(static_cast<int64_t>(i) * sourceCount / count);
+        indices[i] = static_cast<int32_t>((i * step + firstCentre - 1) >> 16);
     }
     return indices;
 }
 
 }  // namespace
+
+int32_t FrameStep(int32_t frameSize, int32_t windowSize) {
+    return static_cast<int32_t>((int64_t{frameSize} << 16) / windowSize);
+}
 
 void FrameStretch::Resize(int32_t width, int32_t height) {
     sourceColumns_ = NearestIndices(width, kFrameWidth);

@@ -1,12 +1,17 @@
 #pragma once
 // The 640 x 480 frame, its pixels already in the window's format, stretched to any window size,
-// nearest neighbour: each window pixel shows the frame pixel its top left corner falls in.
+// nearest neighbour as the X server's RENDER scales it, so both ways show the same picture: each window
+// pixel shows the frame pixel under its centre, the centre mapped by FrameStep in 16.16 fixed point.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "frame.h"
 #include "frame_changes.h"
+
+// The distance from one window pixel to the next, in frame pixels, in 16.16 fixed point cut toward zero:
+// the scale the server is given, and the one the own stretch maps with.
+int32_t FrameStep(int32_t frameSize, int32_t windowSize);
 
 class FrameStretch {
   public:

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "clock_and_seed.h"
-#include "frame_wait.h"
 #include "render_window_x11.h"
 #include "saver_options.h"
 
@@ -19,8 +18,11 @@ int main(int argc, char** argv) {
         std::fputs(kSaverHelp, stdout);
         return 0;
     }
-    if (!CatchStopSignals()) {
-        std::fprintf(stderr, "quorrel: cannot catch SIGTERM and SIGINT\n");
+    // A daemon ends its program with SIGTERM and expects it gone at once, even while the server does not
+    // answer: the signal's default action ends it where it stands, and the server and the kernel free
+    // what it held. Started in the background of a shell, SIGINT would come ignored.
+    if (std::signal(SIGTERM, SIG_DFL) == SIG_ERR || std::signal(SIGINT, SIG_DFL) == SIG_ERR) {
+        std::fprintf(stderr, "quorrel: cannot take SIGTERM and SIGINT by their default action\n");
         return 1;
     }
     if (options.seed) {
@@ -31,17 +33,12 @@ int main(int argc, char** argv) {
     }
     SaverRun run;
     run.wholeFramesOnly = std::getenv(kWholeFramesVariable) != nullptr;
-    if (const std::string failure = StartSaver(run, options, std::getenv(kOwnStretchVariable) != nullptr);
+    if (const std::string failure =
+            StartSaver(run, options, OwnStretchForced(std::getenv(kOwnStretchVariable)));
         !failure.empty()) {
         std::fprintf(stderr, "quorrel: %s\n", failure.c_str());
         return 1;
     }
     RunRendererOn(run);
-    const RunEnd end = FreeSaver(run);
-    if (end.signal != 0) {
-        // Daemons tell a program's own end from the end they asked for by the status: the signal's.
-        std::signal(end.signal, SIG_DFL);
-        std::raise(end.signal);
-    }
-    return end.status;
+    return FreeSaver(run);
 }

@@ -52,9 +52,6 @@ int PresentFrame(const PaletteEntry* frame) {
             return 0;
         }
         switch (WaitForFrame(ConnectionNumber(run.target.display), run.frameDue)) {
-            case WaitEnd::StopAsked:
-                run.end = RunEnd{0, StopSignal()};
-                return 0;
             case WaitEnd::FrameDue:
                 return 1;
             case WaitEnd::InputReady:

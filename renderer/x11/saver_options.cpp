@@ -56,6 +56,10 @@ std::string Synopsis() {
 
 }  // namespace
 
+bool OwnStretchForced(const char* ownStretch) {
+    return ownStretch != nullptr && *ownStretch != '\0' && std::string_view(ownStretch) != "0";
+}
+
 std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* const* argv,
                                                           const char* screensaverWindow) {
     SaverOptions options;

@@ -14,6 +14,12 @@ enum class DrawTarget { OwnWindow, Root, WindowId };
 // The environment variable in which a daemon names the window to draw into (its virtual root).
 inline constexpr char kScreensaverWindowVariable[] = "XSCREENSAVER_WINDOW";
 
+// Set to anything but empty or 0: the frame is stretched and converted by quorrel even where the server
+// could scale it. Meant for the tests and the bench, which compare the two ways.
+inline constexpr char kOwnStretchVariable[] = "QUORREL_OWN_STRETCH";
+// Whether the value of QUORREL_OWN_STRETCH (nullptr when unset) forces the own stretch.
+bool OwnStretchForced(const char* ownStretch);
+
 // Microseconds between frames for 60 frames per second.
 inline constexpr uint32_t kDefaultFrameDelayUs = 16667;
 

@@ -13,7 +13,7 @@ namespace {
 
 void EndRun(SaverRun& run, int status) {
     if (!run.end) {
-        run.end = RunEnd{status, 0};
+        run.end = status;
     }
 }
 
@@ -159,7 +159,8 @@ void HandleSaverEvent(SaverRun& run, XEvent& event) {
             }
             break;
         case ClientMessage:
-            if (target.own && static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
+            if (target.own && event.xclient.message_type == target.protocols &&
+                static_cast<Atom>(event.xclient.data.l[0]) == target.deleteWindow) {
                 EndRun(run, 0);
             }
             break;
@@ -175,11 +176,11 @@ void HandleSaverEvent(SaverRun& run, XEvent& event) {
     }
 }
 
-RunEnd FreeSaver(SaverRun& run) {
+int FreeSaver(SaverRun& run) {
     // Leaves the window as it is and the server with nothing of ours.
     run.serverScale.Release();
     run.image.Release();
     run.frameRate.Release();
     XCloseDisplay(run.target.display);
-    return run.end.value_or(RunEnd{});
+    return run.end.value_or(0);
 }

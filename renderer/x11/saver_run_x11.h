@@ -19,15 +19,6 @@
 #include "server_scale_x11.h"
 #include "target_window_x11.h"
 
-// How a run ended: with an exit status, or by a stop signal (non-zero), which the program ends by.
-struct RunEnd {
-    int status = 0;
-    int signal = 0;
-};
-
-// Set (to anything): the frame is stretched and converted here even where the server could scale it.
-// Meant for the tests and the bench, which compare the two ways.
-inline constexpr char kOwnStretchVariable[] = "QUORREL_OWN_STRETCH";
 // Set (to anything): every frame goes to the window whole, as if all of it could have changed. Meant for
 // the bench, which compares the two.
 inline constexpr char kWholeFramesVariable[] = "QUORREL_WHOLE_FRAMES";
@@ -53,8 +44,8 @@ struct SaverRun {
     std::vector<PixelArea> windowAreas;
     FrameClock::duration frameDelay{};
     FrameClock::time_point frameDue{};
-    // Set once the run is over.
-    std::optional<RunEnd> end;
+    // Set once the run is over: the program's exit status.
+    std::optional<int> end;
 };
 
 // Opens the display and the window the options name, with the server scaling the frame where it offers
@@ -65,5 +56,5 @@ std::string StartSaver(SaverRun& run, const SaverOptions& options, bool ownStret
 void DrawSaverFrame(SaverRun& run, const PaletteEntry* frame);
 // Reacts to an event of the window's: a new size, lost contents, its end, a key or a close request.
 void HandleSaverEvent(SaverRun& run, XEvent& event);
-// Lets go of the image and the display, and says how the run ended.
-RunEnd FreeSaver(SaverRun& run);
+// Lets go of the image and the display; the program's exit status.
+int FreeSaver(SaverRun& run);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "frame_stretch.h"
 #include "x_errors_x11.h"
 
 namespace {
@@ -34,6 +35,7 @@ bool ServerScale::Start(const TargetWindow& target) {
     if (windowFormat == nullptr || frameFormat == nullptr || !OffersFrameDepth(display_) ||
         !upload_.Resize(display_, nullptr, kFrameDepth, kFrameWidth, kFrameHeight) ||
         upload_.Stride() != kFrameWidth * sizeof(PaletteEntry)) {
+        upload_.Release();
         return false;
     }
     pixmap_ = upload_.SharedPixmap(target.window);
@@ -47,7 +49,11 @@ bool ServerScale::Start(const TargetWindow& target) {
     XRenderSetPictureFilter(display_, frame_, FilterNearest, nullptr, 0);
     XSync(display_, False);
     if (TakeXError()) {
+        // Some of the ids may name nothing the server made: the errors of freeing them are the set-up's
+        // too, and must not reach the run.
         Release();
+        XSync(display_, False);
+        TakeXError();
         return false;
     }
     return true;
@@ -70,8 +76,8 @@ void ServerScale::Scale(const TargetWindow& target, const std::vector<PixelArea>
     if (target.width != scaledWidth_ || target.height != scaledHeight_) {
         // Maps window coordinates to frame coordinates.
         XTransform transform{};
-        transform.matrix[0][0] = XDoubleToFixed(static_cast<double>(kFrameWidth) / target.width);
-        transform.matrix[1][1] = XDoubleToFixed(static_cast<double>(kFrameHeight) / target.height);
+        transform.matrix[0][0] = FrameStep(kFrameWidth, target.width);
+        transform.matrix[1][1] = FrameStep(kFrameHeight, target.height);
         transform.matrix[2][2] = XDoubleToFixed(1.0);
         XRenderSetPictureTransform(display_, frame_, &transform);
         scaledWidth_ = target.width;
@@ -85,13 +91,13 @@ void ServerScale::Scale(const TargetWindow& target, const std::vector<PixelArea>
 }
 
 void ServerScale::Release() {
-    upload_.Release();
-    if (frame_ == 0) {
-        return;
+    // In the reverse order of making: the pixmap may be the upload's shared memory.
+    if (frame_ != 0) {
+        XRenderFreePicture(display_, window_);
+        XRenderFreePicture(display_, frame_);
+        XFreeGC(display_, pixmapGc_);
+        XFreePixmap(display_, pixmap_);
+        frame_ = 0;
     }
-    XRenderFreePicture(display_, window_);
-    XRenderFreePicture(display_, frame_);
-    XFreeGC(display_, pixmapGc_);
-    XFreePixmap(display_, pixmap_);
-    frame_ = 0;
+    upload_.Release();
 }

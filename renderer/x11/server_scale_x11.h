@@ -2,10 +2,7 @@
 // The frame scaled by the X server (RENDER): the 640 x 480 frame goes to the server once per frame
 // (written straight into a shared pixmap where MIT-SHM offers one), into a picture kept for the run,
 // and one composite with a nearest filter scales it to the window, the server converting it to the
-// window's visual. Window pixel x shows frame column ceil((x + 0.5) * 640 / width) - 1, the one under
-// the pixel's centre (the left one when the centre falls on a boundary), and rows alike: at 640 x 480
-// and 1280 x 960 the pixels of the own stretch, which takes the column under the pixel's left edge; at
-// other sizes now and then the next column or row (at 1920 x 1080, every ninth row).
+// window's visual. The scale is FrameStep's, so the window shows what the own stretch shows.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrender.h>
 

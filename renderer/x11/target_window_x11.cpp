@@ -1,8 +1,11 @@
 #include "target_window_x11.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "frame.h"
 #include "x_errors_x11.h"
@@ -79,8 +82,20 @@ Window MakeOwnWindow(Display* display, TargetWindow& target) {
     XStoreName(display, window, kOwnWindowTitle);
     XClassHint hint{const_cast<char*>("quorrel"), const_cast<char*>(kOwnWindowTitle)};
     XSetClassHint(display, window, &hint);
+    target.protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     target.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &target.deleteWindow, 1);
+    // The process behind the window, for a window manager that offers to end a program that hangs; the
+    // machine is named with it, as the id means nothing on another.
+    char host[256];
+    if (gethostname(host, sizeof host) == 0) {
+        host[sizeof host - 1] = '\0';
+        XTextProperty machine{reinterpret_cast<unsigned char*>(host), XA_STRING, 8, std::strlen(host)};
+        XSetWMClientMachine(display, window, &machine);
+        const long pid = getpid();
+        XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    }
     return window;
 }
 

@@ -19,6 +19,8 @@ struct TargetWindow {
     int32_t height = 0;
     // Frame pixels in the visual's format.
     std::optional<PixelConversion> conversion;
+    // The close request a window manager sends the own window: WM_DELETE_WINDOW in a WM_PROTOCOLS message.
+    Atom protocols = 0;
     Atom deleteWindow = 0;
 };
 

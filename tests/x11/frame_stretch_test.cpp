@@ -25,14 +25,28 @@ uint32_t PixelAt(const std::vector<uint8_t>& out, size_t stride, int bytes, int3
     return pixel;
 }
 
-TEST(FrameStretchTest, EachWindowPixelShowsTheFramePixelItFallsIn) {
+// The frame index the server's nearest filter samples for window index i: the pixel centre in 16.16
+// fixed point, mapped by the step with the product's fraction rounded, less one fixed step, floored.
+int32_t ServerIndex(int32_t i, int32_t frameSize, int32_t windowSize) {
+    const int64_t step = FrameStep(frameSize, windowSize);
+    const int64_t centre = int64_t{i} * 65536 + 32768;
+    const int64_t mapped = (step * (centre >> 16) * 65536 + step * (centre & 0xFFFF) + 0x8000) >> 16;
+    return static_cast<int32_t>((mapped - 1) >> 16);
+}
+
+TEST(FrameStretchTest, EachWindowPixelShowsTheFramePixelTheServerSamples) {
+    // The step is the exact scale cut to 16 fractional bits.
+    EXPECT_EQ(FrameStep(640, 1920), 21845);
+    EXPECT_EQ(FrameStep(480, 1080), 29127);
+    EXPECT_EQ(FrameStep(640, 1280), 32768);
     const std::vector<uint32_t> pixels = NumberedPixels();
     const struct {
         int32_t width;
         int32_t height;
         int bytes;
     } cases[] = {
-        {640, 480, 4}, {1280, 960, 4}, {1920, 1080, 2}, {1, 1, 4}, {333, 1201, 3}, {700, 500, 1},
+        {640, 480, 4}, {1280, 960, 4}, {1920, 1080, 2}, {1366, 768, 4},
+        {1, 1, 4},     {333, 1201, 3}, {700, 500, 1},
     };
     for (const auto& c : cases) {
         FrameStretch stretch;
@@ -43,10 +57,9 @@ TEST(FrameStretchTest, EachWindowPixelShowsTheFramePixelItFallsIn) {
         stretch.Draw(pixels.data(), c.bytes, out.data(), stride);
         const uint32_t byteMask = c.bytes == 4 ? ~0u : (1u << (8 * c.bytes)) - 1;
         for (int32_t y = 0; y < c.height; ++y) {
-            // A pixel's span: window x covers frame columns [x * 640 / w, (x + 1) * 640 / w).
-            const int32_t frameRow = static_cast<int32_t>(int64_t{y} * kFrameHeight / c.height);
+            const int32_t frameRow = ServerIndex(y, kFrameHeight, c.height);
             for (int32_t x = 0; x < c.width; ++x) {
-                const int32_t frameColumn = static_cast<int32_t>(int64_t{x} * kFrameWidth / c.width);
+                const int32_t frameColumn = ServerIndex(x, kFrameWidth, c.width);
                 const uint32_t expected =
                     pixels[static_cast<size_t>(frameRow * kFrameWidth + frameColumn)] & byteMask;
                 ASSERT_EQ(PixelAt(out, stride, c.bytes, x, y), expected)

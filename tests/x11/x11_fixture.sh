@@ -38,6 +38,12 @@ start_test_window() {
     window=$(cat "$WORK/window.id")
 }
 
+# segment_bytes PID: the size of each shared memory segment process PID made that is still there;
+# fails when there is none.
+segment_bytes() {
+    awk -v pid="$1" '$5 == pid { print $4; found = 1 } END { exit !found }' /proc/sysvipc/shm
+}
+
 # expect_exit PID SECONDS CODE: the process ends within SECONDS with exit code CODE.
 expect_exit() {
     wait_until "$2" eval "! running $1" || fail "process $1 still runs after $2 s"
