@@ -28,7 +28,7 @@ int framesWithoutAreas;
 void ShowChangedAreas(const PaletteEntry* frame, int index) {
     SCOPED_TRACE(testing::Message() << "frame " << index << " at clock " << frameClock);
     int64_t covered = 0;
-    for (const FrameArea& area : changes.Next(DrawnSprites)) {
+    for (const PixelArea& area : changes.Next(DrawnSprites)) {
         ASSERT_TRUE(area.x >= 0 && area.y >= 0 && area.width > 0 && area.height > 0 &&
                     area.x + area.width <= kFrameWidth && area.y + area.height <= kFrameHeight);
         for (int32_t row = area.y; row < area.y + area.height; ++row) {
