@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    const Clock::time_point end = start + std::chrono::duration_cast<Clock::duration>(
-                                              std::chrono::duration<double>(seconds));
+    const Clock::time_point end =
+        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     unsigned long long pixels = 0;
     unsigned long long rectangles = 0;
     for (Clock::time_point now = start; now < end; now = Clock::now()) {
