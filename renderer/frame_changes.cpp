@@ -20,27 +20,51 @@ const std::vector<PixelArea>& FrameChanges::Next(const FigureSprites& drawn) {
     if (started_ && std::memcmp(&drawn, &last_, sizeof drawn) == 0) {
         return areas_;
     }
-    Mark(drawn, cover_);
+    const Cover& last = covers_[current_];
+    current_ = 1 - current_;
+    Cover& cover = covers_[current_];
+    Mark(drawn, cover);
     if (started_) {
+        Cover either;
         for (int32_t row = 0; row < kCellRows; ++row) {
-            for (int32_t column = 0; column < kCellColumns; ++column) {
-                either_[row][column] = cover_[row][column] | lastCover_[row][column];
+            for (int32_t word = 0; word < kRowWords; ++word) {
+                either[row][word] = cover[row][word] | last[row][word];
             }
         }
-        CollectAreas(either_);
+        CollectAreas(either);
     } else {
         areas_.push_back({0, 0, kFrameWidth, kFrameHeight});
         started_ = true;
     }
     last_ = drawn;
-    lastCover_ = cover_;
     return areas_;
 }
 
-void FrameChanges::Mark(const FigureSprites& drawn, Cover& cover) {
-    for (auto& row : cover) {
-        row.fill(0);
+FrameChanges::CellRow FrameChanges::Span(int32_t first, int32_t last) {
+    CellRow span{};
+    for (int32_t word = first / kWordBits; word <= last / kWordBits; ++word) {
+        const int32_t low = std::max(first - word * kWordBits, 0);
+        const int32_t high = std::min(last - word * kWordBits, kWordBits - 1);
+        span[word] = (~uint64_t{0} >> (kWordBits - 1 - high)) & (~uint64_t{0} << low);
     }
+    return span;
+}
+
+bool FrameChanges::Meet(const CellRow& a, const CellRow& b) {
+    for (int32_t word = 0; word < kRowWords; ++word) {
+        if ((a[word] & b[word]) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FrameChanges::Lit(const CellRow& row, int32_t column) {
+    return (row[column / kWordBits] >> (column % kWordBits) & 1) != 0;
+}
+
+void FrameChanges::Mark(const FigureSprites& drawn, Cover& cover) {
+    cover = {};
     for (const auto& copy : drawn.positions) {
         for (const int32_t position : copy) {
             if (!SpriteFits(position)) {
@@ -48,17 +72,20 @@ void FrameChanges::Mark(const FigureSprites& drawn, Cover& cover) {
             }
             const int32_t row = position / kFrameWidth;
             const int32_t column = position % kFrameWidth;
-            int32_t first = (column + kDarkEdge) / kCellSize;
-            int32_t last = (column + kSpriteSize - 1) / kCellSize;
-            int32_t lastRow = (row + kSpriteSize - 1) / kCellSize;
+            CellRow span;
+            int32_t lastRow;
             // A sprite past the right edge goes on into the next rows: then they change all across.
             if (column + kSpriteSize > kFrameWidth) {
-                first = 0;
-                last = kCellColumns - 1;
+                span = Span(0, kCellColumns - 1);
                 lastRow = std::min(kCellRows - 1, (row + kSpriteSize) / kCellSize);
+            } else {
+                span = Span((column + kDarkEdge) / kCellSize, (column + kSpriteSize - 1) / kCellSize);
+                lastRow = (row + kSpriteSize - 1) / kCellSize;
             }
             for (int32_t r = (row + kDarkEdge) / kCellSize; r <= lastRow; ++r) {
-                std::fill(cover[r].begin() + first, cover[r].begin() + last + 1, 1);
+                for (int32_t word = 0; word < kRowWords; ++word) {
+                    cover[r][word] |= span[word];
+                }
             }
         }
     }
@@ -66,15 +93,15 @@ void FrameChanges::Mark(const FigureSprites& drawn, Cover& cover) {
 
 void FrameChanges::CollectAreas(const Cover& either) {
     for (int32_t band = 0; band < kCellRows; band += kBandCells) {
-        std::array<uint8_t, kCellColumns> any{};
+        CellRow any{};
         for (int32_t r = band; r < band + kBandCells; ++r) {
-            for (int32_t column = 0; column < kCellColumns; ++column) {
-                any[column] |= either[r][column];
+            for (int32_t word = 0; word < kRowWords; ++word) {
+                any[word] |= either[r][word];
             }
         }
         int32_t column = 0;
         while (column < kCellColumns) {
-            if (any[column] == 0) {
+            if (!Lit(any, column)) {
                 ++column;
                 continue;
             }
@@ -82,18 +109,18 @@ void FrameChanges::CollectAreas(const Cover& either) {
             int32_t end = column;
             // The run, with the short gaps inside it.
             while (column < kCellColumns && column - end <= kBridgedCells) {
-                if (any[column] != 0) {
+                if (Lit(any, column)) {
                     end = column + 1;
                 }
                 ++column;
             }
             column = end;
             // Only the band's rows that have a marked cell in the run.
+            const CellRow run = Span(first, end - 1);
             int32_t top = band + kBandCells;
             int32_t bottom = band;
             for (int32_t r = band; r < band + kBandCells; ++r) {
-                const auto begin = either[r].begin();
-                if (std::find(begin + first, begin + end, 1) != begin + end) {
+                if (Meet(either[r], run)) {
                     top = std::min(top, r);
                     bottom = r + 1;
                 }

@@ -30,14 +30,22 @@ class FrameChanges {
     static constexpr int32_t kCellRows = kFrameHeight / kCellSize;
 
   private:
-    using Cover = std::array<std::array<uint8_t, kCellColumns>, kCellRows>;
+    // A bit for each cell of a row, the leftmost in bit 0 of the first word.
+    static constexpr int32_t kWordBits = 64;
+    static constexpr int32_t kRowWords = (kCellColumns + kWordBits - 1) / kWordBits;
+    using CellRow = std::array<uint64_t, kRowWords>;
+    using Cover = std::array<CellRow, kCellRows>;
+    // The cells first to last (inclusive) of a row.
+    static CellRow Span(int32_t first, int32_t last);
+    static bool Meet(const CellRow& a, const CellRow& b);
+    static bool Lit(const CellRow& row, int32_t column);
     static void Mark(const FigureSprites& drawn, Cover& cover);
     void CollectAreas(const Cover& either);
 
     bool started_ = false;
     FigureSprites last_{};
-    Cover lastCover_{};
-    Cover cover_{};
-    Cover either_{};
+    // The covers of this frame and the last, taking turns.
+    Cover covers_[2]{};
+    int current_ = 0;
     std::vector<PixelArea> areas_;
 };
