@@ -48,7 +48,7 @@ run() {
         -v hz="$(getconf CLK_TCK)" -v ns=$((t1 - t0)) -v f0="$f0" -v f1="$f1" -v damage="$damage" 'BEGIN {
             split(f0, a, "[= ]"); split(f1, b, "[= ]"); split(damage, d, "[= ]")
             s = ns / 1e9
-            printf "%.1f %.1f %.1f %d %d\n", 100 * q / hz / s, 100 * x / hz / s, (b[2] - a[2]) * 1000 / (b[4] - a[4]), d[2], d[4]
+            printf "%.1f %.1f %.1f %.0f %.0f\n", 100 * q / hz / s, 100 * x / hz / s, (b[2] - a[2]) * 1000 / (b[4] - a[4]), d[2], d[4]
         }')
 }
 
