@@ -6,12 +6,21 @@
 #include "quoted_text.h"
 
 const char kSaverHelp[] =
-    "usage: quorrel [-root | -window-id ID] [-display NAME] [-delay US] [-fps] [--seed S] [--clock-ms T]\n"
+    "usage: quorrel [-root | -window | -window-id ID] [-display NAME] [-delay US] [-fps | -no-fps] ...\n"
     "  -root           draw into the screen saver's window (XSCREENSAVER_WINDOW), else the root window\n"
+    "  -window         draw into a window of its own (the default unless XSCREENSAVER_WINDOW is set)\n"
     "  -window-id ID   draw into window ID (decimal or 0x hex)\n"
     "  -display NAME   the X display to use instead of DISPLAY\n"
     "  -delay US       microseconds from frame to frame (16667: 60 frames per second; 0 unpaced)\n"
     "  -fps            show the frame rate in a corner\n"
+    "  -no-fps         do not (the default)\n"
+    "  -geometry G     the own window's size and place, WxH+X+Y\n"
+    "  -visual V       the own window's visual: TrueColor, default, best or an id; the default\n"
+    "                  visual, with a warning, when the server offers no such visual to draw on\n"
+    "  -sync           wait for the X server after every request (for finding faults)\n"
+    "  -mono, -install, -noinstall, -pair, -xrm R\n"
+    "                  accepted and without effect: quorrel draws in colour, on TrueColor only,\n"
+    "                  in one window, and reads no X resources\n"
     "  --seed S --clock-ms T\n"
     "                  seed the noise with S and stop the clock at T\n"
     "  --help          this text\n"
@@ -27,9 +36,12 @@ struct OptionRow {
 };
 
 constexpr OptionRow kOptions[] = {
-    {"-root", Takes::Nothing},   {"-window-id", Takes::Count}, {"-display", Takes::Text},
-    {"-delay", Takes::Count},    {"-fps", Takes::Nothing},     {"-seed", Takes::Count},
-    {"-clock-ms", Takes::Count}, {"-help", Takes::Nothing},
+    {"-root", Takes::Nothing},      {"-window", Takes::Nothing}, {"-window-id", Takes::Count},
+    {"-display", Takes::Text},      {"-delay", Takes::Count},    {"-fps", Takes::Nothing},
+    {"-no-fps", Takes::Nothing},    {"-geometry", Takes::Text},  {"-visual", Takes::Text},
+    {"-sync", Takes::Nothing},      {"-mono", Takes::Nothing},   {"-install", Takes::Nothing},
+    {"-noinstall", Takes::Nothing}, {"-pair", Takes::Nothing},   {"-xrm", Takes::Text},
+    {"-seed", Takes::Count},        {"-clock-ms", Takes::Count}, {"-help", Takes::Nothing},
 };
 
 // "--name" and "-name" alike, as "-name".
@@ -75,14 +87,18 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
             options.helpAsked = true;
             return options;
         }
-        if (option == "-root") {
-            options.target = DrawTarget::Root;
+        if (option == "-root" || option == "-window") {
+            options.target = option == "-root" ? DrawTarget::Root : DrawTarget::OwnWindow;
             options.windowId = 0;
             targetGiven = true;
             continue;
         }
-        if (option == "-fps") {
-            options.showFps = true;
+        if (row->takes == Takes::Nothing) {
+            if (option == "-fps" || option == "-no-fps") {
+                options.showFps = option == "-fps";
+            } else if (option == "-sync") {
+                options.synchronous = true;
+            }
             continue;
         }
         if (i + 1 == argc) {
@@ -90,7 +106,13 @@ std::variant<SaverOptions, std::string> ParseSaverOptions(int argc, const char* 
         }
         const std::string_view text = argv[++i];
         if (row->takes == Takes::Text) {
-            options.display = text;
+            if (option == "-display") {
+                options.display = text;
+            } else if (option == "-geometry") {
+                options.geometry = text;
+            } else if (option == "-visual") {
+                options.visual = text;
+            }
             continue;
         }
         const std::optional<uint32_t> value = ParseCount(text);

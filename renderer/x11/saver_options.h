@@ -1,8 +1,8 @@
 #pragma once
-// The X11 program's command line:
-//   quorrel [-root | -window-id ID] [-display NAME] [-delay US] [-fps] [--seed S] [--clock-ms T] [--help]
-// Options take one dash or two. A later option overrides an earlier one of its kind, so a daemon's
-// own -root or -window-id may follow the ones in the program's description.
+// The X11 program's command line: its own options and those every program of the daemons takes, so
+// that lines can be copied between programs (kSaverHelp lists them). Options take one dash or two. A
+// later option overrides an earlier one of its kind, so a daemon's own -root or -window-id may follow
+// the ones in the program's description.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +38,12 @@ struct SaverOptions {
     std::string display;
     // A frame-rate read-out over the frame.
     bool showFps = false;
+    // The own window's visual: a class name, "default", "best" or a visual id; empty is the default.
+    std::string visual;
+    // The own window's size and place as X geometries are written ("800x600+10-0"); empty is 640 x 480.
+    std::string geometry;
+    // Every request waits for the server's answer, for finding a fault.
+    bool synchronous = false;
     // --help was given: print kSaverHelp and do nothing else.
     bool helpAsked = false;
     // Given: the noise is seeded with it instead of the platform's counter (never 0, which means

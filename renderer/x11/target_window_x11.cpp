@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "frame.h"
+#include "quoted_text.h"
+#include "visual_choice_x11.h"
 #include "x_errors_x11.h"
 
 namespace {
@@ -75,10 +77,56 @@ std::string CheckDrawable(Display* display, const XWindowAttributes& attributes,
     return {};
 }
 
-Window MakeOwnWindow(Display* display, TargetWindow& target) {
+// The own window's size and place: 640 x 480 at the top left, unless -geometry says otherwise.
+XSizeHints OwnWindowPlace(Display* display, int screen, const std::string& geometry) {
+    XSizeHints hints{};
+    hints.flags = PSize | PWinGravity;
+    hints.width = kFrameWidth;
+    hints.height = kFrameHeight;
+    hints.win_gravity = NorthWestGravity;
+    if (geometry.empty()) {
+        return hints;
+    }
+    int x = 0;
+    int y = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    const int given = XParseGeometry(geometry.c_str(), &x, &y, &width, &height);
+    if (given == NoValue || ((given & WidthValue) != 0 && width == 0) ||
+        ((given & HeightValue) != 0 && height == 0)) {
+        std::fprintf(stderr, "quorrel: -geometry %s is no window geometry; 640x480 instead\n",
+                     Quoted(geometry).c_str());
+        return hints;
+    }
+    char standard[32];
+    std::snprintf(standard, sizeof standard, "%dx%d", kFrameWidth, kFrameHeight);
+    const int placed = XWMGeometry(display, screen, geometry.c_str(), standard, 0, &hints, &hints.x, &hints.y,
+                                   &hints.width, &hints.height, &hints.win_gravity);
+    // Given by the user: a window manager places the window so.
+    if ((placed & (WidthValue | HeightValue)) != 0) {
+        hints.flags |= USSize;
+    }
+    if ((placed & (XValue | YValue)) != 0) {
+        hints.flags |= USPosition;
+    }
+    return hints;
+}
+
+Window MakeOwnWindow(Display* display, const SaverOptions& options, TargetWindow& target) {
     const int screen = DefaultScreen(display);
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, kFrameWidth,
-                                              kFrameHeight, 0, 0, BlackPixel(display, screen));
+    const ChosenVisual chosen = ChooseVisual(display, screen, options.visual);
+    if (!chosen.warning.empty()) {
+        std::fprintf(stderr, "quorrel: %s\n", chosen.warning.c_str());
+    }
+    XSizeHints place = OwnWindowPlace(display, screen, options.geometry);
+    // A visual other than the default needs a colormap of its own, and a border pixel of it.
+    XSetWindowAttributes attributes{};
+    attributes.colormap = XCreateColormap(display, RootWindow(display, screen), chosen.visual, AllocNone);
+    const Window window = XCreateWindow(display, RootWindow(display, screen), place.x, place.y,
+                                        static_cast<unsigned>(place.width),
+                                        static_cast<unsigned>(place.height), 0, chosen.depth, InputOutput,
+                                        chosen.visual, CWColormap | CWBorderPixel | CWBackPixel, &attributes);
+    XSetWMNormalHints(display, window, &place);
     XStoreName(display, window, kOwnWindowTitle);
     XClassHint hint{const_cast<char*>("quorrel"), const_cast<char*>(kOwnWindowTitle)};
     XSetClassHint(display, window, &hint);
@@ -108,6 +156,9 @@ std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target) 
         return std::string("cannot open display '") + XDisplayName(displayName) + "'";
     }
     RecordXErrors();
+    if (options.synchronous) {
+        XSynchronize(target.display, True);
+    }
     switch (options.target) {
         case DrawTarget::Root:
             target.window = DefaultRootWindow(target.display);
@@ -116,7 +167,7 @@ std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target) 
             target.window = options.windowId;
             break;
         case DrawTarget::OwnWindow:
-            target.window = MakeOwnWindow(target.display, target);
+            target.window = MakeOwnWindow(target.display, options, target);
             target.own = true;
             break;
     }
@@ -128,6 +179,10 @@ std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target) 
     }
     if (std::string refusal = CheckDrawable(target.display, attributes, target); !refusal.empty()) {
         return refusal;
+    }
+    if (target.own) {
+        // Black, opaque on a visual with alpha, where the window is uncovered before a frame reaches it.
+        XSetWindowBackground(target.display, target.window, target.conversion->Convert({0, 0, 0, 0}));
     }
     target.visual = attributes.visual;
     target.depth = attributes.depth;

@@ -30,6 +30,15 @@ std::vector<std::string> Written(const SaverOptions& options) {
     if (options.showFps) {
         arguments.push_back("-fps");
     }
+    if (!options.visual.empty()) {
+        arguments.insert(arguments.end(), {"-visual", options.visual});
+    }
+    if (!options.geometry.empty()) {
+        arguments.insert(arguments.end(), {"--geometry", options.geometry});
+    }
+    if (options.synchronous) {
+        arguments.push_back("--sync");
+    }
     if (options.seed) {
         arguments.insert(arguments.end(), {"--seed", std::to_string(*options.seed)});
     }
@@ -41,8 +50,9 @@ std::vector<std::string> Written(const SaverOptions& options) {
 
 bool Same(const SaverOptions& a, const SaverOptions& b) {
     return a.target == b.target && (a.target != DrawTarget::WindowId || a.windowId == b.windowId) &&
-           a.delayUs == b.delayUs && a.display == b.display && a.showFps == b.showFps && a.seed == b.seed &&
-           a.clockMs == b.clockMs;
+           a.delayUs == b.delayUs && a.display == b.display && a.showFps == b.showFps &&
+           a.visual == b.visual && a.geometry == b.geometry && a.synchronous == b.synchronous &&
+           a.seed == b.seed && a.clockMs == b.clockMs;
 }
 
 }  // namespace

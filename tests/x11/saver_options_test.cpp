@@ -44,6 +44,16 @@ TEST(SaverOptionsTest, AcceptsBothDashesAndTheDaemonsWindow) {
         {{"-root", "-window-id", "77"}, nullptr, DrawTarget::WindowId, 77, kDefaultFrameDelayUs, "", false},
         {{"-window-id", "77", "-root"}, nullptr, DrawTarget::Root, 0, kDefaultFrameDelayUs, "", false},
         {{"-display", ":3", "--fps"}, nullptr, DrawTarget::OwnWindow, 0, kDefaultFrameDelayUs, ":3", true},
+        // -window is the own window even where the daemon names one.
+        {{"-root", "--window"}, "0x600001", DrawTarget::OwnWindow, 0, kDefaultFrameDelayUs, "", false},
+        // The daemons' common options that change nothing here take their values all the same.
+        {{"-fps", "-mono", "--install", "-noinstall", "-pair", "-xrm", "-root", "--no-fps"},
+         nullptr,
+         DrawTarget::OwnWindow,
+         0,
+         kDefaultFrameDelayUs,
+         "",
+         false},
         {{"--display", "host:0.1", "-root"},
          nullptr,
          DrawTarget::Root,
@@ -63,6 +73,12 @@ TEST(SaverOptionsTest, AcceptsBothDashesAndTheDaemonsWindow) {
         EXPECT_EQ(options.showFps, c.showFps);
         EXPECT_FALSE(options.helpAsked || options.seed || options.clockMs);
     }
+
+    const auto ownWindow = Parse({"-visual", "TrueColor", "--geometry", "800x600-0+0", "-sync"});
+    ASSERT_TRUE(std::holds_alternative<SaverOptions>(ownWindow));
+    EXPECT_EQ(std::get<SaverOptions>(ownWindow).visual, "TrueColor");
+    EXPECT_EQ(std::get<SaverOptions>(ownWindow).geometry, "800x600-0+0");
+    EXPECT_TRUE(std::get<SaverOptions>(ownWindow).synchronous);
 
     const auto pinned = Parse({"--seed", "42", "-clock-ms", "4294967295"});
     ASSERT_TRUE(std::holds_alternative<SaverOptions>(pinned));
@@ -93,6 +109,8 @@ TEST(SaverOptionsTest, RefusesBadInputWithOneLineNamingIt) {
         {{"---root"}, nullptr, "'---root'"},
         {{"-window-id"}, nullptr, "-window-id needs a value"},
         {{"-display"}, nullptr, "-display needs a value"},
+        {{"-xrm"}, nullptr, "-xrm needs a value"},
+        {{"-no-fps=1"}, nullptr, "'-no-fps=1'"},
         {{"-window-id", "0x"}, nullptr, "'0x'"},
         {{"-window-id", "-5"}, nullptr, "'-5'"},
         {{"-delay", "4294967296"}, nullptr, "'4294967296'"},
