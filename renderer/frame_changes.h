@@ -24,12 +24,11 @@ class FrameChanges {
     // the two frames are the same.
     const std::vector<PixelArea>& Next(const FigureSprites& drawn);
 
+  private:
     // Sprites are marked on cells of this many pixels a side; the areas follow the cells.
     static constexpr int32_t kCellSize = 4;
     static constexpr int32_t kCellColumns = kFrameWidth / kCellSize;
     static constexpr int32_t kCellRows = kFrameHeight / kCellSize;
-
-  private:
     // A bit for each cell of a row, the leftmost in bit 0 of the first word.
     static constexpr int32_t kWordBits = 64;
     static constexpr int32_t kRowWords = (kCellColumns + kWordBits - 1) / kWordBits;
