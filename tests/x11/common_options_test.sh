@@ -40,9 +40,8 @@ while IFS='|' read -r where geometry depth warning options; do
     expect_exit "$quorrel_pid" 5 $((128 + 15))
     if [ -z "$warning" ]; then
         [ ! -s "$WORK/quorrel.err" ] || fail "$options: $(cat "$WORK/quorrel.err")"
-    else
-        [ "$(wc -l <"$WORK/quorrel.err")" -eq 1 ] && grep -qF -- "$warning" "$WORK/quorrel.err" ||
-            fail "$options: '$(cat "$WORK/quorrel.err")' does not say '$warning'"
+    elif [ "$(wc -l <"$WORK/quorrel.err")" -ne 1 ] || ! grep -qF -- "$warning" "$WORK/quorrel.err"; then
+        fail "$options: '$(cat "$WORK/quorrel.err")' is not one line saying '$warning'"
     fi
     wait_until 5 eval '! xdotool search --onlyvisible --name "^Quorrel$"' || fail "$options: the window outlived quorrel"
 done <<ROWS

@@ -19,13 +19,22 @@ give_home() {
         fail "nobody cannot reach $quorrel_exe or $daemon_home: the build's folders must be open to other users"
 }
 
-# quorrel_pids: the processes of this quorrel that run now.
+# quorrel_pids: the processes of this quorrel that run now on this test's display; another daemon test
+# running meanwhile starts the same program as the same user.
 quorrel_pids() {
     local pid
     for pid in $(pgrep -u 65534 -x quorrel); do
-        [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$quorrel_exe" ] && running "$pid" && echo "$pid"
+        [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$quorrel_exe" ] && on_this_display "$pid" &&
+            running "$pid" && echo "$pid"
     done
     return 0
+}
+
+# on_this_display PID: the process's DISPLAY is this test's, to which a daemon may add the screen.
+on_this_display() {
+    local display
+    display=$(tr '\0' '\n' <"/proc/$1/environ" 2>/dev/null | sed -n 's/^DISPLAY=//p')
+    [ "$display" = "$DISPLAY" ] || [ "${display%.*}" = "$DISPLAY" ]
 }
 
 no_quorrel_left() {
