@@ -87,6 +87,8 @@ XSizeHints OwnWindowPlace(Display* display, int screen, const std::string& geome
     if (geometry.empty()) {
         return hints;
     }
+    char standard[32];
+    std::snprintf(standard, sizeof standard, "%dx%d", kFrameWidth, kFrameHeight);
     int x = 0;
     int y = 0;
     unsigned width = 0;
@@ -94,12 +96,10 @@ XSizeHints OwnWindowPlace(Display* display, int screen, const std::string& geome
     const int given = XParseGeometry(geometry.c_str(), &x, &y, &width, &height);
     if (given == NoValue || ((given & WidthValue) != 0 && width == 0) ||
         ((given & HeightValue) != 0 && height == 0)) {
-        std::fprintf(stderr, "quorrel: -geometry %s is no window geometry; 640x480 instead\n",
-                     Quoted(geometry).c_str());
+        std::fprintf(stderr, "quorrel: -geometry %s is no window geometry; %s instead\n",
+                     Quoted(geometry).c_str(), standard);
         return hints;
     }
-    char standard[32];
-    std::snprintf(standard, sizeof standard, "%dx%d", kFrameWidth, kFrameHeight);
     const int placed = XWMGeometry(display, screen, geometry.c_str(), standard, 0, &hints, &hints.x, &hints.y,
                                    &hints.width, &hints.height, &hints.win_gravity);
     // Given by the user: a window manager places the window so.
