@@ -8,6 +8,7 @@
 #include "clock_and_seed.h"
 #include "figure.h"
 #include "frame.h"
+#include "frame_changes.h"
 #include "frame_stretch.h"
 #include "noise.h"
 #include "palettes.h"
@@ -64,6 +65,28 @@ void DrawFigureBench(benchmark::State& state) {
         DrawFigure();
         benchmark::ClobberMemory();
     }
+}
+
+// The areas that can differ between two frames 17 ms apart (60 frames a second), as quorrel finds them
+// after each frame; areas: how many.
+void FrameChangesBench(benchmark::State& state) {
+    static FigureSprites drawn[2];
+    for (FigureSprites& frame : drawn) {
+        DrawFigure();
+        BuildPalettes();
+        frame = DrawnSprites;
+        benchClock += 17;
+    }
+    FrameChanges changes;
+    int next = 0;
+    size_t areas = 0;
+    for (auto _ : state) {
+        areas += changes.Next(drawn[next]).size();
+        next ^= 1;
+        benchmark::ClobberMemory();
+    }
+    state.counters["areas"] =
+        benchmark::Counter(static_cast<double>(areas), benchmark::Counter::kAvgIterations);
 }
 
 void DrawFigureSse2Bench(benchmark::State& state) {
@@ -142,6 +165,7 @@ int main(int argc, char** argv) {
     Register(kReferenceFrame, ReferenceFrameBench);
     Register("production/DrawFigure", DrawFigureBench);
     Register("production/DrawFigure/sse2", DrawFigureSse2Bench);
+    Register("production/FrameChanges", FrameChangesBench);
     Register("production/BuildPalettes", BuildPalettesBench);
     Register(kProductionFrame, FrameBench);
     Register("x11/stretch/1920x1080", StretchBench);

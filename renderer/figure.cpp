@@ -49,6 +49,8 @@ ProjectedPoint ProjectPoint(const FigurePoint& point, const CopyTurn& turn, doub
     return {(sizedX - 0.5 * sizedZ) * kFrameWidth * 0.25, (sizedY + 0.3 * sizedZ) * kFrameWidth * 0.3};
 }
 
+FigureSprites DrawnSprites;
+
 int32_t SpritePosition(int32_t row, int32_t column) {
     return (row + kFrameHeight / 2) * kFrameWidth + column + kFrameWidth / 2;
 }
@@ -68,14 +70,15 @@ void DrawFigure() {
     for (int copy = 0; copy < kFigureCopies; ++copy) {
         // All positions first: the projections overlap each other instead of waiting on the blends.
         const CopyTurn turn = CopyTurnFor(angle);
-        int32_t positions[kFigurePointCount];
+        int32_t* positions = DrawnSprites.positions[copy];
         for (int k = 0; k < kFigurePointCount; ++k) {
             const ProjectedPoint projected = ProjectPoint(FigurePoints[k], turn, scale);
             positions[k] = SpritePosition(RoundToEven(projected.row), RoundToEven(projected.column));
         }
         const int32_t p = CopyPaletteIndex(copy);
-        TintGlowSprite(CornerPalette[p], cornerGlow);
-        TintGlowSprite(AxisPalette[p], axisGlow);
+        const CopyColours& colours = DrawnSprites.colours[copy] = {CornerPalette[p], AxisPalette[p]};
+        TintGlowSprite(colours.corner, cornerGlow);
+        TintGlowSprite(colours.axis, axisGlow);
         for (int k = 0; k < kFigurePointCount; ++k) {
             if (SpriteFits(positions[k])) {
                 BlendSprite(positions[k], k < kFirstAxisPoint ? cornerGlow : axisGlow);

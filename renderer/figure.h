@@ -21,6 +21,19 @@ struct FigurePoint {
 };
 extern const FigurePoint FigurePoints[kFigurePointCount];
 
+// What a frame is made of: where each sprite went and each copy's two colours. The frame is a function
+// of these alone, so two equal records mean two equal frames.
+struct CopyColours {
+    PaletteEntry corner;
+    PaletteEntry axis;
+};
+struct FigureSprites {
+    int32_t positions[kFigureCopies][kFigurePointCount];
+    CopyColours colours[kFigureCopies];
+};
+// The record of the frame DrawFigure drew last.
+extern FigureSprites DrawnSprites;
+
 // Clears FrameBuffer and draws one frame of the trail from the clock and the palettes.
 void DrawFigure();
 

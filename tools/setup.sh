@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64
   clang-format
   wine wine64 xvfb xserver-xephyr x11-utils xdotool imagemagick
-  libx11-dev libxext-dev libxrender-dev
+  libx11-dev libxext-dev libxrender-dev libxdamage-dev
   xscreensaver xsecurelock
   locales fonts-ipafont-gothic
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base

@@ -89,13 +89,13 @@ bool FrameImage::MakePlain(Visual* visual, int depth, int32_t width, int32_t hei
     return true;
 }
 
-void FrameImage::Put(Drawable drawable, GC gc) const {
-    const unsigned width = static_cast<unsigned>(image_->width);
-    const unsigned height = static_cast<unsigned>(image_->height);
+void FrameImage::Put(Drawable drawable, GC gc, const PixelArea& area) const {
+    const unsigned width = static_cast<unsigned>(area.width);
+    const unsigned height = static_cast<unsigned>(area.height);
     if (shared_) {
-        XShmPutImage(display_, drawable, gc, image_, 0, 0, 0, 0, width, height, False);
+        XShmPutImage(display_, drawable, gc, image_, area.x, area.y, area.x, area.y, width, height, False);
     } else {
-        XPutImage(display_, drawable, gc, image_, 0, 0, 0, 0, width, height);
+        XPutImage(display_, drawable, gc, image_, area.x, area.y, area.x, area.y, width, height);
     }
 }
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame_changes.h"
+
 class FrameImage {
   public:
     // Makes an image of width x height for the visual (may be null) and depth, black; false if none
@@ -17,8 +19,9 @@ class FrameImage {
     bool Resize(Display* display, Visual* visual, int depth, int32_t width, int32_t height);
     uint8_t* Pixels() const { return reinterpret_cast<uint8_t*>(image_->data); }
     size_t Stride() const { return static_cast<size_t>(image_->bytes_per_line); }
-    // Queues the image for the drawable; the caller syncs before writing the pixels again.
-    void Put(Drawable drawable, GC gc) const;
+    // Queues an area of the image for the same place of the drawable; the caller syncs before writing
+    // the pixels again.
+    void Put(Drawable drawable, GC gc, const PixelArea& area) const;
     // A pixmap of the image's size and depth that is the image's shared memory, so the server reads the
     // pixels where they are written; 0 when the image is not shared or the server has no such pixmaps.
     Pixmap SharedPixmap(Drawable drawable) const;

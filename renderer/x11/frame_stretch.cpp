@@ -29,17 +29,19 @@ void FrameStretch::Resize(int32_t width, int32_t height) {
 }
 
 template <int kBytes>
-void FrameStretch::DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride) const {
-    const size_t rowBytes = sourceColumns_.size() * kBytes;
-    for (size_t y = 0; y < sourceRows_.size(); ++y) {
-        uint8_t* row = out + y * stride;
-        // Rows that show the same frame row are copied whole: most rows when the window is taller.
-        if (y > 0 && sourceRows_[y] == sourceRows_[y - 1]) {
-            std::memcpy(row, row - stride, rowBytes);
+void FrameStretch::DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride,
+                            const PixelArea& area) const {
+    const size_t left = static_cast<size_t>(area.x) * kBytes;
+    const size_t rowBytes = static_cast<size_t>(area.width) * kBytes;
+    for (int32_t y = area.y; y < area.y + area.height; ++y) {
+        uint8_t* row = out + static_cast<size_t>(y) * stride;
+        // Rows that show the same frame row are copied: most rows when the window is taller.
+        if (y > area.y && sourceRows_[y] == sourceRows_[y - 1]) {
+            std::memcpy(row + left, row - stride + left, rowBytes);
             continue;
         }
         const uint32_t* source = pixels + static_cast<size_t>(sourceRows_[y]) * kFrameWidth;
-        for (size_t x = 0; x < sourceColumns_.size(); ++x) {
+        for (int32_t x = area.x; x < area.x + area.width; ++x) {
             const uint32_t pixel = source[sourceColumns_[x]];
             // Byte by byte, so the order is the same on any host; the compiler makes it one store.
             for (int b = 0; b < kBytes; ++b) {
@@ -50,18 +52,23 @@ void FrameStretch::DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride)
 }
 
 void FrameStretch::Draw(const uint32_t* pixels, int bytesPerPixel, uint8_t* out, size_t stride) const {
+    DrawArea(pixels, bytesPerPixel, out, stride, {0, 0, Width(), Height()});
+}
+
+void FrameStretch::DrawArea(const uint32_t* pixels, int bytesPerPixel, uint8_t* out, size_t stride,
+                            const PixelArea& area) const {
     switch (bytesPerPixel) {
         case 1:
-            DrawRows<1>(pixels, out, stride);
+            DrawRows<1>(pixels, out, stride, area);
             break;
         case 2:
-            DrawRows<2>(pixels, out, stride);
+            DrawRows<2>(pixels, out, stride, area);
             break;
         case 3:
-            DrawRows<3>(pixels, out, stride);
+            DrawRows<3>(pixels, out, stride, area);
             break;
         default:
-            DrawRows<4>(pixels, out, stride);
+            DrawRows<4>(pixels, out, stride, area);
             break;
     }
 }

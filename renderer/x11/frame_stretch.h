@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame.h"
+#include "frame_changes.h"
 
 // The distance from one window pixel to the next, in frame pixels, in 16.16 fixed point cut toward zero:
 // the scale the server is given, and the one the own stretch maps with.
@@ -21,10 +22,13 @@ class FrameStretch {
     // Writes Width() x Height() pixels of bytesPerPixel bytes (1 to 4, least significant first),
     // rows stride bytes apart, from kFramePixels pixel values.
     void Draw(const uint32_t* pixels, int bytesPerPixel, uint8_t* out, size_t stride) const;
+    // Only an area of the window, into the same places of out.
+    void DrawArea(const uint32_t* pixels, int bytesPerPixel, uint8_t* out, size_t stride,
+                  const PixelArea& area) const;
 
   private:
     template <int kBytes>
-    void DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride) const;
+    void DrawRows(const uint32_t* pixels, uint8_t* out, size_t stride, const PixelArea& area) const;
 
     std::vector<int32_t> sourceColumns_;
     std::vector<int32_t> sourceRows_;

@@ -1,11 +1,25 @@
 // quorrel: the renderer's animation as an X11 program for screen-saver daemons.
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
 #include "clock_and_seed.h"
+#include "count_text.h"
 #include "render_window_x11.h"
 #include "saver_options.h"
+
+namespace {
+
+// The clock of QUORREL_CLOCK_RUN_MS.
+uint32_t clockHeldAt;
+uint32_t clockRunMs;
+uint32_t clockStartedAt;
+uint32_t RunThenHoldClock() {
+    return clockHeldAt - clockRunMs + std::min(PlatformMilliseconds() - clockStartedAt, clockRunMs);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const auto parsed = ParseSaverOptions(argc, argv, std::getenv(kScreensaverWindowVariable));
@@ -30,8 +44,16 @@ int main(int argc, char** argv) {
     }
     if (options.clockMs) {
         PinClock(*options.clockMs);
+        const char* run = std::getenv(kClockRunVariable);
+        if (const std::optional<uint32_t> runMs = ParseCount(run != nullptr ? run : "")) {
+            clockHeldAt = *options.clockMs;
+            clockRunMs = *runMs;
+            clockStartedAt = PlatformMilliseconds();
+            SetClockSource(RunThenHoldClock);
+        }
     }
     SaverRun run;
+    run.wholeFramesOnly = std::getenv(kWholeFramesVariable) != nullptr;
     if (const std::string failure =
             StartSaver(run, options, OwnStretchForced(std::getenv(kOwnStretchVariable)));
         !failure.empty()) {

@@ -60,7 +60,14 @@ std::optional<PixelConversion> PixelConversion::For(const PixelLayout& layout) {
 }
 
 void PixelConversion::ConvertFrame(const PaletteEntry* frame, uint32_t* out) const {
-    for (int32_t i = 0; i < kFramePixels; ++i) {
-        out[i] = Convert(frame[i]);
+    ConvertArea(frame, {0, 0, kFrameWidth, kFrameHeight}, out);
+}
+
+void PixelConversion::ConvertArea(const PaletteEntry* frame, const PixelArea& area, uint32_t* out) const {
+    for (int32_t row = area.y; row < area.y + area.height; ++row) {
+        const int32_t first = row * kFrameWidth + area.x;
+        for (int32_t i = first; i < first + area.width; ++i) {
+            out[i] = Convert(frame[i]);
+        }
     }
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "frame.h"
+#include "frame_changes.h"
 
 struct PixelLayout {
     uint32_t redMask = 0;
@@ -35,6 +36,8 @@ class PixelConversion {
     }
     // The whole 640 x 480 frame into kFramePixels pixels.
     void ConvertFrame(const PaletteEntry* frame, uint32_t* out) const;
+    // Only an area of it, into the same places of out.
+    void ConvertArea(const PaletteEntry* frame, const PixelArea& area, uint32_t* out) const;
 
   private:
     PixelConversion() = default;

@@ -20,6 +20,10 @@ inline constexpr char kOwnStretchVariable[] = "QUORREL_OWN_STRETCH";
 // Whether the value of QUORREL_OWN_STRETCH (nullptr when unset) forces the own stretch.
 bool OwnStretchForced(const char* ownStretch);
 
+// Test-only, with --clock-ms T: set to D, the clock starts at T - D and runs up to T, where it stops, so
+// that a test sees the figure move and then hold still.
+inline constexpr char kClockRunVariable[] = "QUORREL_CLOCK_RUN_MS";
+
 // Microseconds between frames for 60 frames per second.
 inline constexpr uint32_t kDefaultFrameDelayUs = 16667;
 

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "figure.h"
+#include "window_area.h"
 #include "x_errors_x11.h"
 
 namespace {
@@ -14,6 +16,8 @@ void EndRun(SaverRun& run, int status) {
         run.end = status;
     }
 }
+
+const std::vector<PixelArea> kWholeFrame = {{0, 0, kFrameWidth, kFrameHeight}};
 
 void Fail(SaverRun& run, const char* what) {
     std::fprintf(stderr, "quorrel: %s\n", what);
@@ -26,6 +30,8 @@ void CheckXErrors(SaverRun& run) {
     if (!error) {
         return;
     }
+    // What the window shows may be wrong now.
+    run.wholeFrameDue = true;
     if (error->resourceid == run.target.window ||
         (run.serverScales && error->resourceid == run.serverScale.WindowPicture())) {
         EndRun(run, 0);
@@ -72,6 +78,7 @@ std::string StartSaver(SaverRun& run, const SaverOptions& options, bool ownStret
         run.textGc = XCreateGC(target.display, target.window, 0, nullptr);
         XSetForeground(target.display, run.textGc, target.conversion->Convert({255, 255, 255, 0}));
         XSetBackground(target.display, run.textGc, black);
+        run.showFps = run.frameRate.Start(target.display, run.textGc);
     }
     XSync(target.display, False);
     CheckXErrors(run);
@@ -80,18 +87,49 @@ std::string StartSaver(SaverRun& run, const SaverOptions& options, bool ownStret
 
 void DrawSaverFrame(SaverRun& run, const PaletteEntry* frame) {
     TargetWindow& target = run.target;
-    if (run.serverScales) {
-        run.serverScale.Show(frame, target);
-    } else {
-        if (!FitImageToWindow(run)) {
-            return;
-        }
-        target.conversion->ConvertFrame(frame, run.windowPixels.data());
-        run.stretch.Draw(run.windowPixels.data(), target.conversion->BytesPerPixel(), run.image.Pixels(),
-                         run.image.Stride());
-        run.image.Put(target.window, run.frameGc);
+    if (!run.serverScales && !FitImageToWindow(run)) {
+        return;
     }
+    // Kept up to date every frame: the next frame's changes are counted from this one.
+    const std::vector<PixelArea>& changed = run.changes.Next(DrawnSprites);
+    const bool whole = run.wholeFrameDue || run.wholeFramesOnly;
+    run.wholeFrameDue = false;
+    const std::vector<PixelArea>& frameAreas = whole ? kWholeFrame : changed;
+    std::vector<PixelArea>& windowAreas = run.windowAreas;
+    windowAreas.clear();
+    for (const PixelArea& area : frameAreas) {
+        windowAreas.push_back(WindowAreaOf(area, target.width, target.height));
+    }
+    bool readOutDue = run.showFps && whole;
     if (run.showFps) {
+        const PixelArea before = run.frameRate.Area(target.height);
+        if (run.frameRate.Count()) {
+            // A shorter text leaves the frame to show where the longer one was.
+            windowAreas.push_back(before);
+            readOutDue = true;
+        }
+        const PixelArea readOut = run.frameRate.Area(target.height);
+        for (const PixelArea& area : windowAreas) {
+            readOutDue = readOutDue || Overlap(area, readOut);
+        }
+    }
+    if (windowAreas.empty()) {
+        return;
+    }
+    if (run.serverScales) {
+        run.serverScale.Upload(frame, frameAreas);
+        run.serverScale.Scale(target, windowAreas);
+    } else {
+        for (const PixelArea& area : frameAreas) {
+            target.conversion->ConvertArea(frame, area, run.windowPixels.data());
+        }
+        for (const PixelArea& area : windowAreas) {
+            run.stretch.DrawArea(run.windowPixels.data(), target.conversion->BytesPerPixel(),
+                                 run.image.Pixels(), run.image.Stride(), area);
+            run.image.Put(target.window, run.frameGc, area);
+        }
+    }
+    if (readOutDue) {
         run.frameRate.Draw(target, run.textGc);
     }
     // The server must have read the shared pixels before the next frame overwrites them.
@@ -103,9 +141,16 @@ void HandleSaverEvent(SaverRun& run, XEvent& event) {
     TargetWindow& target = run.target;
     switch (event.type) {
         case ConfigureNotify:
-            if (event.xconfigure.window == target.window) {
+            if (event.xconfigure.window == target.window &&
+                (event.xconfigure.width != target.width || event.xconfigure.height != target.height)) {
                 target.width = event.xconfigure.width;
                 target.height = event.xconfigure.height;
+                run.wholeFrameDue = true;
+            }
+            break;
+        case Expose:
+            if (event.xexpose.window == target.window) {
+                run.wholeFrameDue = true;
             }
             break;
         case DestroyNotify:
@@ -135,6 +180,7 @@ int FreeSaver(SaverRun& run) {
     // Leaves the window as it is and the server with nothing of ours.
     run.serverScale.Release();
     run.image.Release();
+    run.frameRate.Release();
     XCloseDisplay(run.target.display);
     return run.end.value_or(0);
 }

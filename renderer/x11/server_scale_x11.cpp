@@ -59,7 +59,20 @@ bool ServerScale::Start(const TargetWindow& target) {
     return true;
 }
 
-void ServerScale::Show(const PaletteEntry* frame, const TargetWindow& target) {
+void ServerScale::Upload(const PaletteEntry* frame, const std::vector<PixelArea>& frameAreas) {
+    for (const PixelArea& area : frameAreas) {
+        for (int32_t row = area.y; row < area.y + area.height; ++row) {
+            const int32_t first = row * kFrameWidth + area.x;
+            std::memcpy(upload_.Pixels() + first * sizeof(PaletteEntry), frame + first,
+                        area.width * sizeof(PaletteEntry));
+        }
+        if (!pixmapShared_) {
+            upload_.Put(pixmap_, pixmapGc_, area);
+        }
+    }
+}
+
+void ServerScale::Scale(const TargetWindow& target, const std::vector<PixelArea>& windowAreas) {
     if (target.width != scaledWidth_ || target.height != scaledHeight_) {
         // Maps window coordinates to frame coordinates.
         XTransform transform{};
@@ -70,12 +83,11 @@ void ServerScale::Show(const PaletteEntry* frame, const TargetWindow& target) {
         scaledWidth_ = target.width;
         scaledHeight_ = target.height;
     }
-    std::memcpy(upload_.Pixels(), frame, kFramePixels * sizeof(PaletteEntry));
-    if (!pixmapShared_) {
-        upload_.Put(pixmap_, pixmapGc_);
+    // One composite each: a clip region would have the server count its whole extent as drawn.
+    for (const PixelArea& area : windowAreas) {
+        XRenderComposite(display_, PictOpSrc, frame_, None, window_, area.x, area.y, 0, 0, area.x, area.y,
+                         static_cast<unsigned>(area.width), static_cast<unsigned>(area.height));
     }
-    XRenderComposite(display_, PictOpSrc, frame_, None, window_, 0, 0, 0, 0, 0, 0,
-                     static_cast<unsigned>(target.width), static_cast<unsigned>(target.height));
 }
 
 void ServerScale::Release() {

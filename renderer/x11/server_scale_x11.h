@@ -6,7 +6,10 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrender.h>
 
+#include <vector>
+
 #include "frame.h"
+#include "frame_changes.h"
 #include "frame_image_x11.h"
 #include "target_window_x11.h"
 
@@ -14,8 +17,10 @@ class ServerScale {
   public:
     // False when the server offers no RENDER, or none for the window's visual or the frame's pixels.
     bool Start(const TargetWindow& target);
-    // Queues the frame, scaled to the window's size; the caller syncs before the next frame.
-    void Show(const PaletteEntry* frame, const TargetWindow& target);
+    // Queues areas of the frame for the server's copy of it; the caller syncs before the next frame.
+    void Upload(const PaletteEntry* frame, const std::vector<PixelArea>& frameAreas);
+    // Queues areas of the window, each showing the server's copy of the frame scaled to the window.
+    void Scale(const TargetWindow& target, const std::vector<PixelArea>& windowAreas);
     // The window's picture, which the server frees with the window.
     Picture WindowPicture() const { return window_; }
     // Gives the server's resources and the upload image up.

@@ -193,10 +193,10 @@ std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target) 
 
 void WatchTargetWindow(const TargetWindow& target) {
     if (target.own) {
-        XSelectInput(target.display, target.window, StructureNotifyMask | KeyPressMask);
+        XSelectInput(target.display, target.window, StructureNotifyMask | ExposureMask | KeyPressMask);
         XMapWindow(target.display, target.window);
     } else {
         // Other clients may watch the same window; only the daemon redirects it.
-        XSelectInput(target.display, target.window, StructureNotifyMask);
+        XSelectInput(target.display, target.window, StructureNotifyMask | ExposureMask);
     }
 }

@@ -28,5 +28,5 @@ struct TargetWindow {
 // has a TrueColor visual the frame can be converted to. An empty result means success, otherwise the reason.
 std::string OpenTargetWindow(const SaverOptions& options, TargetWindow& target);
 
-// Maps the program's own window and asks for the events that resize or end the run.
+// Maps the program's own window and asks for the events that resize, spoil or end the run.
 void WatchTargetWindow(const TargetWindow& target);
