@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "ansi_text_win32.h"
@@ -15,6 +16,7 @@
 #include "dialog_system_win32.h"
 #include "font_win32.h"
 #include "host_names.h"
+#include "host_platform.h"
 #include "painted_surface_win32.h"
 #include "panel_win32.h"
 #include "program_icon.h"
@@ -29,6 +31,13 @@ constexpr char WindowClass[] = "Vantor_P";
 constexpr char PanelClass[] = "Vantor_P.Pic_C";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single border, close box only
 constexpr int RepeatListHeight = 200;                                   // pixels of the dropped-down list
+
+// The maker's home page given at build time; without one, the page about Quorrel that is installed
+// beside the programs, wherever they are.
+std::string HomePage() {
+    const std::string address = QUORREL_HOME_PAGE;
+    return address.empty() ? Vantor_B::Platform().HostFolder() + Vantor_B::kHomePageFileName : address;
+}
 
 Vantor::PropertyBag StoredButton(std::string_view name) {
     Vantor::PropertyBag bag;
@@ -191,8 +200,7 @@ bool SettingsWindow::Create() {
     cmdEtc_ = MakeButton(window_, CmdEtcId, "Cmd_Etc");
     form_ = std::make_unique<Form>(
         *this, *system_, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
-        Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
-        QUORREL_HOME_PAGE);
+        Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()}, HomePage());
     return true;
 }
 
