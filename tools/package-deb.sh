@@ -13,7 +13,9 @@ mkdir -p "$out"
 # The last commit's time for whatever the build stamps, so that the same commit makes the same packages.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct)}
 
-work=$(mktemp -d "$out/build.XXXXXX")
+# Built in a temporary folder rather than beside OUT, whose path may hold blanks: the distribution's
+# flags map the build folder out of the program only when its path has none.
+work=$(mktemp -d -t quorrel-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/quorrel"
 git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
