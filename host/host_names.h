@@ -10,6 +10,7 @@ inline constexpr char kPreviewFormTitle[] = "Preview Window";
 
 inline constexpr char kRendererFileName[] = "\\Quorrel.dll";
 inline constexpr char kSettingsFileName[] = "\\Quorrel.ini";
+inline constexpr char kHomePageFileName[] = "\\Quorrel.html";
 
 inline constexpr char kSettingsSection[] = "Section";
 inline constexpr char kKeyBgmKind[] = "BGM区分";

@@ -1,5 +1,6 @@
 ; The per-user installer of Quorrel and its uninstaller. CMake builds it (target quorrel_installer) and
-; passes with -D: VERSION, the programs SCR and DLL, the ICON and the OUTFILE.
+; passes with -D: VERSION, the FILES folder (the programs and the page about them), the ICON and the
+; OUTFILE.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -33,6 +34,7 @@ BrandingText "Quorrel ${VERSION}"
 !define MUI_FINISHPAGE_RUN_TEXT "$(OpenSettingsText)"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
 
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE RefuseFolderOutsideCodePage
 !insertmacro MUI_PAGE_DIRECTORY
@@ -44,6 +46,13 @@ BrandingText "Quorrel ${VERSION}"
 ; The system's language picks the texts; the first one serves every language not listed.
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
+; The welcome page's usual text, and the licence.
+LangString WelcomeText ${LANG_ENGLISH} "Setup will guide you through the installation of Quorrel ${VERSION}.\
+  $\r$\n$\r$\nQuorrel is free software under the MIT licence, copyright The Quorrel authors.\
+  $\r$\n$\r$\nClick Next to continue."
+LangString WelcomeText ${LANG_JAPANESE} "Quorrel ${VERSION} をインストールします。\
+  $\r$\n$\r$\nQuorrel は MIT ライセンスのフリー ソフトウェアです（著作権者 The Quorrel authors）。\
+  $\r$\n$\r$\n続けるには [次へ] をクリックしてください。"
 LangString OpenSettingsText ${LANG_ENGLISH} "Open the screen saver settings"
 LangString OpenSettingsText ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
 LangString FolderOutsideCodePageText ${LANG_ENGLISH} "Quorrel cannot run from this folder: its name holds \
@@ -194,6 +203,7 @@ Function RemoveOldCopy
   ${EndIf}
   Delete "$R3\Quorrel.scr"
   Delete "$R3\Quorrel.dll"
+  Delete "$R3\Quorrel.html"
   Delete "$R3\Uninstall.exe"
   ReadRegStr $R4 HKCU "${UNINSTALL_KEY}" "${MADE_FOLDER}"
   Call RemoveInstallFolders
@@ -264,8 +274,9 @@ Section
 
   SetOutPath "$INSTDIR"
   ; Quorrel.ini, the user's settings, stays as it is.
-  File "/oname=Quorrel.scr" "${SCR}"
-  File "/oname=Quorrel.dll" "${DLL}"
+  File "${FILES}/Quorrel.scr"
+  File "${FILES}/Quorrel.dll"
+  File "${FILES}/Quorrel.html"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   ${If} ${FileExists} "$PLUGINSDIR\Quorrel.ini"
   ${AndIfNot} ${FileExists} "$INSTDIR\Quorrel.ini"
@@ -312,6 +323,7 @@ Section "Uninstall"
   ${EndIf}
   Delete "$INSTDIR\Quorrel.scr"
   Delete "$INSTDIR\Quorrel.dll"
+  Delete "$INSTDIR\Quorrel.html"
   Delete "$INSTDIR\Quorrel.ini"
   Delete "$INSTDIR\Uninstall.exe"
   ; Only when empty: whatever else the user put there stays. The folders above it are named as the

@@ -15,7 +15,7 @@ packages=(
   sox gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   strace
   nsis
-  xscreensaver xscreensaver-data xsecurelock lintian dpkg-dev
+  xscreensaver xscreensaver-data xsecurelock lintian dpkg-dev debhelper zip
 )
 
 missing=()

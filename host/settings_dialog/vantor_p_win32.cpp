@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "command_window_win32.h"
@@ -15,6 +16,7 @@
 #include "dialog_system_win32.h"
 #include "font_win32.h"
 #include "host_names.h"
+#include "host_platform.h"
 #include "painted_surface_win32.h"
 #include "panel_win32.h"
 #include "program_icon.h"
@@ -30,6 +32,13 @@ constexpr wchar_t WindowClass[] = L"Vantor_P";
 constexpr wchar_t PanelClass[] = L"Vantor_P.Pic_C";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed single border, close box only
 constexpr int RepeatListHeight = 200;                                   // pixels of the dropped-down list
+
+// The maker's home page given at build time; without one, the page about Quorrel that is installed
+// beside the programs, wherever they are.
+std::string HomePage() {
+    const std::string address = QUORREL_HOME_PAGE;
+    return address.empty() ? Vantor_B::Platform().HostFolder() + Vantor_B::kHomePageFileName : address;
+}
 
 Vantor::PropertyBag StoredButton(std::string_view name) {
     Vantor::PropertyBag bag;
@@ -203,7 +212,7 @@ bool SettingsWindow::Create() {
     form_ = std::make_unique<Form>(
         *this, Settings{Vantor_B::BgmKind, Vantor_B::BgmRepeatTrack, Vantor_B::BgmFile},
         Buttons{cmdBgm_->Control(), cmdSet_->Control(), cmdCan_->Control(), cmdEtc_->Control()},
-        QUORREL_HOME_PAGE);
+        HomePage());
     return true;
 }
 

@@ -1,8 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the package tests: the Debian package of the quorrel built in BUILD, made afresh into
-# WORK (its path in deb), and the files it must hold.
+# Sourced by the package tests: the packages of this project's VERSION that package.build made in
+# PACKAGES (the binary package's path in deb, the source package's in dsc), a fresh WORK folder, and the
+# files the binary package must hold.
 set -euo pipefail
-: "${BUILD:?}" "${WORK:?}"
+: "${PACKAGES:?}" "${VERSION:?}" "${WORK:?}"
 source_dir=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
 
 rm -rf "$WORK"
@@ -24,4 +25,7 @@ packaged_files=(
     /usr/share/doc/quorrel/changelog.gz
 )
 
-deb=$(bash "$source_dir/tools/package-deb.sh" "$BUILD" "$WORK") || fail "the package could not be made"
+# Named by debian/changelog's version, which must be the project's.
+deb=$PACKAGES/quorrel_${VERSION}_$(dpkg --print-architecture).deb
+dsc=$PACKAGES/quorrel_$VERSION.dsc
+[ -f "$deb" ] && [ -f "$dsc" ] || fail "no packages of version $VERSION: $(ls "$PACKAGES")"

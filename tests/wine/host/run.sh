@@ -12,7 +12,7 @@ for arguments in /s ""; do
   drv_bg "$log" start "$scr" $arguments -- wait-exit 60000
   out=$(drv wait-window Vantor_Render 30000 -- window Vantor_Main)
   expect "$out" '^window .* visible=0 .*text=Vantor_Main$' "the hidden run form for \"$arguments\""
-  expect "$(drv attach Vantor_Render -- alive 500)" '^attached ' "the renderer still runs"
+  expect "$(drv attach Vantor_Render -- alive 500)" '^alive ' "the renderer still runs"
   # Clock readings: Esc sent, the renderer's window gone, the host's window gone, the host's end.
   out=$(drv attach Vantor_Main -- clock -- key Vantor_Render VK_ESCAPE -- wait-no-window Vantor_Render 5000 -- \
     clock -- wait-no-window Vantor_Main 5000 -- clock -- wait-exit 5000 -- clock)

@@ -4,13 +4,17 @@
 # dialog stores a choice there that a run then uses, a reinstall keeps it, an install into another
 # folder moves it there; the uninstaller, however its path is spelt, ends a running Quorrel, removes
 # everything with the folders made for it and gives back the previous screen saver and its switch,
-# unless the user has chosen another one since.
+# unless the user has chosen another one since. "その他の作品" opens the page installed with them.
 source "$QUORREL_BENCH_LIB"
 source "$(dirname "$0")/../dialog/dialog_lib.sh"
 source "$(dirname "$0")/install_lib.sh"
 
 VERSION=${QUORREL_VERSION:?the project version}
 PREVIOUS='C:\windows\system32\previous.scr'
+# Where Wine looks for the browser it hands pages to, and the file type that sends .html files there
+# (which this prefix, made without Wine's own browser engine, lacks).
+BROWSER_KEY='HKCU\Software\Wine\WineBrowser'
+HTML_KEY='HKLM\Software\Classes\.html'
 
 # Whatever happens, the prefix is left as it was for the tests that follow.
 desktop=$(reg_values "$DESKTOP")
@@ -25,6 +29,8 @@ undo_install() {
   rm -rf "$PUBLIC/ソフト 表示"
   put_value "$DESKTOP" SCRNSAVE.EXE "$saver_before"
   put_value "$DESKTOP" ScreenSaveActive "$active_before"
+  put_value "$BROWSER_KEY" Browsers -
+  wine reg delete "$HTML_KEY" /f </dev/null >/dev/null 2>&1 || true
   wine reg delete "$UNINSTALL" /f </dev/null >/dev/null 2>&1 || true
   rm -rf "$DIR"
   [ "$programs_before" = 1 ] || rmdir "$programs" 2>/dev/null || true
@@ -74,8 +80,26 @@ for program in "Quorrel.scr:Quorrel screen saver" "Quorrel.dll:Quorrel renderer"
 done
 expect "$(drv load-string "$(winpath "$DIR/Quorrel.scr")" 1)" '^string id=1 text=Quorrel$'
 
-# The installed dialog stores a music file beside the installed program.
 FOLDER=$DIR INI=$DIR/Quorrel.ini
+
+# "その他の作品" in the installed dialog opens the page beside the programs, in the browser Wine hands
+# pages to: here a stand-in that notes the address it was given.
+browsed=$ARTIFACTS/browsed.txt
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >"%s"\n' "$browsed" >"$ARTIFACTS/browser.sh"
+chmod +x "$ARTIFACTS/browser.sh"
+put_value "$BROWSER_KEY" Browsers "$ARTIFACTS/browser.sh"
+wine reg add "$HTML_KEY" /ve /d htmlfile /f </dev/null >/dev/null 2>&1 || fail "the .html file type was not stored"
+open_dialog /c
+click_at $(button_centre $CMD_ETC)
+wait_until 20 test -s "$browsed" || fail "その他の作品 opened nothing"
+page=$(sed -n 's|^file://||p' "$browsed")
+page=$(printf '%b' "${page//%/\\x}")  # the address's %XX escapes
+[ -n "$page" ] && [ "$(realpath -m "$page")" = "$(realpath "$DIR/Quorrel.html")" ] ||
+  fail "その他の作品 opened $(cat "$browsed"), not $DIR/Quorrel.html"
+click_at $(button_centre $CMD_CAN)
+wait_closed
+
+# The installed dialog stores a music file beside the installed program.
 music=$ARTIFACTS/music/tide.wav
 mkdir -p "$(dirname "$music")"
 sox -n -r 22050 -c 1 -b 16 "$music" synth 2 sine 330

@@ -16,6 +16,9 @@ expect "$(drv wait-screensaver 0 3000)" '^screensaver active=0$' "the screen sav
 # The figure: bright in the middle, black in the corners, colours moving on.
 IFS=, read -r _ _ width height <<<"$rect"
 centre="80x80+$((width / 2 - 40))+$((height / 2 - 40))"
+# The window is shown before its first frame is drawn, and on a busy machine that frame can come long
+# after: the pictures are taken once the figure's middle, lit in every frame, is on the screen.
+shown "the first frame" "$(pixel_not "$((width / 2)) $((height / 2))" 0,0,0)"
 # Mean colour of the figure's area as shares of 1000 of its brightness: the hue, not the shape.
 hue() {
   convert "$1" -crop 600x600+212+100 +repage \
