@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64
   clang-format
-  wine wine64 xvfb xserver-xephyr x11-utils xdotool imagemagick
+  wine wine64 xvfb xserver-xephyr x11-utils x11-xserver-utils xdotool imagemagick
   libx11-dev libxext-dev libxrender-dev libxdamage-dev
   xscreensaver xsecurelock
   locales fonts-ipafont-gothic

@@ -21,18 +21,26 @@ write_ini() {
   printf '[Section]\r\nBGM区分=%s\r\nBGMﾘﾋﾟｰﾄ=%s\r\nBGMﾌｧｲﾙ=%s\r\n' "$1" "$2" "$3" | iconv -f UTF-8 -t CP932 >"$INI"
 }
 
-# type_text TEXT: ASCII at xdotool's pace; any other character needs a keymap change, which Wine takes
-# in only when given time.
+# type_text TEXT: types TEXT where the open-file dialog's focus is. A character without a key of its
+# own gets a spare key until it has arrived in the field: Wine reads a changed keymap late on a busy
+# machine, and one taken back at once (as xdotool does) loses the character.
 type_text() {
-  local text=$1 c
+  local text=$1 typed= field c keysym spare_key
+  field="hwnd=$(field "$(drv focused "$FILE_DIALOG")" handle)"
+  spare_key=$(xmodmap -pke | awk 'NF == 3 && $2 > 8 && !found { print $2; found = 1 }')
+  [ -n "$spare_key" ] || fail "no spare key in the keymap"
   while [ -n "$text" ]; do
-    c=${text:0:1} text=${text:1}
+    c=${text:0:1} text=${text:1} typed+=$c
     if [ "$(printf %s "$c" | LC_ALL=C wc -c)" = 1 ]; then
       xdotool type "$c"
-    else
-      xdotool type --delay 150 "$c"
+      continue
     fi
+    keysym=$(printf 'U%04X' "'$c")
+    xmodmap -e "keycode $spare_key = $keysym"
+    xdotool key "$keysym"
+    drv wait-text "$field" "$typed" 10000 >/dev/null
   done
+  xmodmap -e "keycode $spare_key ="
 }
 
 # The settings file as UTF-8 text without CRs.
