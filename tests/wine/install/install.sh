@@ -17,7 +17,7 @@ BROWSER_KEY='HKCU\Software\Wine\WineBrowser'
 HTML_KEY='HKLM\Software\Classes\.html'
 
 # Whatever happens, the prefix is left as it was for the tests that follow.
-desktop=$(reg_values "$DESKTOP")
+desktop=$(desktop_values)
 saver_before=$(value_of "$desktop" SCRNSAVE.EXE) || saver_before=-
 active_before=$(value_of "$desktop" ScreenSaveActive) || active_before=-
 location="$(wine cmd /c echo '%LOCALAPPDATA%' </dev/null | tr -d '\r')\\Programs\\Quorrel"
@@ -55,7 +55,7 @@ cmp "$DIR/Quorrel.scr" "$QUORREL_HOST_PROGRAM" || fail "Quorrel.scr is not this 
 cmp "$DIR/Quorrel.dll" "$QUORREL_RENDERER_FILE" || fail "Quorrel.dll is not this build's"
 [ -f "$DIR/Uninstall.exe" ] || fail "no Uninstall.exe"
 
-desktop=$(reg_values "$DESKTOP")
+desktop=$(desktop_values)
 saver_names_installed >/dev/null
 [ "$(value_of "$desktop" ScreenSaveActive)" = 1 ] || fail "ScreenSaveActive: $desktop"
 key=$(reg_values "$UNINSTALL") || fail "no uninstall key"
@@ -155,7 +155,7 @@ out=$(drv windows)
 reg_values "$UNINSTALL" >/dev/null && fail "the uninstall key is still there"
 [ ! -e "$PUBLIC/ソフト 表示" ] || fail "the folder the installer made is still there"
 [ -d "$PUBLIC" ] || fail "the uninstaller removed a folder it did not make"
-desktop=$(reg_values "$DESKTOP")
+desktop=$(desktop_values)
 [ "$(value_of "$desktop" SCRNSAVE.EXE)" = "$PREVIOUS" ] || fail "the previous screen saver is not back: $desktop"
 [ "$(value_of "$desktop" ScreenSaveActive)" = 0 ] || fail "the screen saver is not switched off again: $desktop"
 DIR=$default_dir INI=$default_dir/Quorrel.ini
@@ -168,5 +168,5 @@ open_file_dialog
 uninstall
 out=$(drv windows)
 ! grep -q -E 'class=Vantor_P ' <<<"$out" || fail "the settings dialog still runs after uninstalling"
-[ "$(value_of "$(reg_values "$DESKTOP")" SCRNSAVE.EXE)" = 'C:\windows\system32\chosen.scr' ] ||
+[ "$(value_of "$(desktop_values)" SCRNSAVE.EXE)" = 'C:\windows\system32\chosen.scr' ] ||
   fail "the uninstaller replaced a screen saver chosen since the install"

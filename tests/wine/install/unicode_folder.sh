@@ -12,7 +12,7 @@ folder="C:\\users\\Public\\$name\\Quorrel"
 PUBLIC=$WINEPREFIX/drive_c/users/Public
 DIR=$PUBLIC/$name/Quorrel INI=$PUBLIC/$name/Quorrel/Quorrel.ini
 
-desktop=$(reg_values "$DESKTOP")
+desktop=$(desktop_values)
 saver_before=$(value_of "$desktop" SCRNSAVE.EXE) || saver_before=-
 active_before=$(value_of "$desktop" ScreenSaveActive) || active_before=-
 undo_install() {
